@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+
+namespace vesk::Display {
+
+// A byte count as people read it: decimal units from kB to TB, the unit chosen
+// by magnitude, whole kB, at most one decimal for MB and two for GB and TB,
+// trailing zeros dropped, the locale's decimal separator. Zero is "0 B"; any
+// other count shows at least "1 kB", since there is no plain-byte unit.
+QString bytes(qint64 count, const QLocale &locale = QLocale());
+
+// Day of the month, full month name, hour and minute in Catalan (Spain), in
+// the local time zone; no year, weekday or seconds.
+QString date(const QDateTime &when);
+
+} // namespace vesk::Display

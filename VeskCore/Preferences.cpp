@@ -1,0 +1,81 @@
+#include "Preferences.h"
+
+#include "SettingsReader.h"
+
+namespace vesk {
+
+Preferences::Preferences(QSettings &store, QObject *parent) : QObject(parent), m_store(store)
+{
+    // Read once, in this order; the initialiser never writes.
+    if (const auto text = SettingsReader::string(m_store, appearanceKey))
+        m_appearance = fromRawValue<Appearance>(*text).value_or(Appearance::system);
+    if (const auto text = SettingsReader::string(m_store, startSectionKey))
+        m_startSection = fromRawValue<Section>(*text).value_or(Section::home);
+    m_preselectLowRisk = SettingsReader::boolean(m_store, preselectLowRiskKey).value_or(true);
+    m_compactCards = SettingsReader::boolean(m_store, compactCardsKey).value_or(false);
+}
+
+void Preferences::setAppearance(Appearance value)
+{
+    if (m_appearance != value) {
+        m_appearance = value;
+        emit appearanceChanged();
+    }
+    write(appearanceKey, rawValue(value));
+}
+
+void Preferences::setStartSection(Section value)
+{
+    if (m_startSection != value) {
+        m_startSection = value;
+        emit startSectionChanged();
+    }
+    write(startSectionKey, rawValue(value));
+}
+
+void Preferences::setPreselectLowRisk(bool value)
+{
+    if (m_preselectLowRisk != value) {
+        m_preselectLowRisk = value;
+        emit preselectLowRiskChanged();
+    }
+    write(preselectLowRiskKey, value);
+}
+
+void Preferences::setCompactCards(bool value)
+{
+    if (m_compactCards != value) {
+        m_compactCards = value;
+        emit compactCardsChanged();
+    }
+    write(compactCardsKey, value);
+}
+
+void Preferences::setExcludedCategories(const QSet<QString> &value)
+{
+    if (m_excludedCategories != value) {
+        m_excludedCategories = value;
+        emit excludedCategoriesChanged();
+    }
+}
+
+void Preferences::setCategoryExcluded(const QString &category, bool excluded)
+{
+    if (excluded)
+        m_excludedCategories.insert(category);
+    else
+        m_excludedCategories.remove(category);
+    emit excludedCategoriesChanged();
+}
+
+void Preferences::write(QLatin1String key, const QVariant &value)
+{
+    // Written at once so that a crash or a killed process loses nothing; the
+    // member above already holds the value whatever the store says.
+    m_store.setValue(key, value);
+    m_store.sync();
+    // A format error only says the old file could not be parsed; it is rewritten whole.
+    m_lastWriteSucceeded = m_store.status() != QSettings::AccessError;
+}
+
+} // namespace vesk

@@ -1,0 +1,175 @@
+#include "VeskCore/DemoProvider.h"
+
+#include <QTest>
+#include <QTimeZone>
+
+using namespace vesk;
+
+namespace {
+
+QStringList idsOf(const QList<StorageNode> &nodes)
+{
+    QStringList ids;
+    for (const StorageNode &node : nodes)
+        ids << node.id;
+    return ids;
+}
+
+// Every folder's size equals the sum of its children's, all the way down.
+void checkFolderSums(const StorageNode &node)
+{
+    if (!node.isFolder())
+        return;
+    qint64 sum = 0;
+    for (const StorageNode &child : node.children) {
+        sum += child.bytes;
+        checkFolderSums(child);
+    }
+    QVERIFY2(sum == node.bytes, qPrintable(node.id));
+}
+
+} // namespace
+
+class tst_DemoProvider : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void storageTreeShape();
+    void storageTreeSizesAddUp();
+    void applicationNodesMirrorInstalledApplications();
+    void componentsSplitTheData_data();
+    void componentsSplitTheData();
+    void readsAreStable();
+    void historySeedsAreDatedFromTheReference();
+    void performanceSeries();
+    void diskCategoriesCoverTheDisk();
+};
+
+void tst_DemoProvider::storageTreeShape()
+{
+    const StorageNode root = DemoProvider().storage();
+    const QList<StorageNode> all = root.descendants();
+    QCOMPARE(all.size(), 26);
+    QCOMPARE(idsOf(all).mid(0, 6),
+             (QStringList{"photos", "film", "library", "photoarchive", "copy1", "copy2"}));
+    QCOMPARE(idsOf(root.children),
+             (QStringList{"photos", "apps", "documents", "other", "unknown"}));
+    QVERIFY(!idsOf(all).contains("disk"));
+    QVERIFY(!idsOf(all).contains("remnant"));
+
+    const QStringList ids = idsOf(all);
+    QCOMPARE(QSet<QString>(ids.cbegin(), ids.cend()).size(), all.size());
+}
+
+void tst_DemoProvider::storageTreeSizesAddUp()
+{
+    const DemoProvider provider;
+    const StorageNode root = provider.storage();
+    checkFolderSums(root);
+    QCOMPARE(root.bytes, 384 * DemoProvider::gb);
+
+    // The tree's nodes of the candidates' ids carry the candidates' sizes.
+    const QList<StorageNode> all = root.descendants();
+    for (const Candidate &candidate : provider.candidates()) {
+        const auto node = std::find_if(all.cbegin(), all.cend(),
+                                       [&](const StorageNode &n) { return n.id == candidate.id; });
+        QVERIFY2(node != all.cend(), qPrintable(candidate.id));
+        QCOMPARE(node->bytes, candidate.bytes);
+    }
+}
+
+void tst_DemoProvider::applicationNodesMirrorInstalledApplications()
+{
+    const StorageNode apps = DemoProvider().storage().children.at(1);
+    QCOMPARE(idsOf(apps.children), (QStringList{"taller", "llenc", "ona", "orbit", "system"}));
+    const StorageNode &llenc = apps.children.at(1);
+    QCOMPARE(llenc.name, QStringLiteral("Llenç.app"));
+    QCOMPARE(llenc.bytes, 22 * DemoProvider::gb);
+    QCOMPARE(llenc.kind, QStringLiteral("Aplicació"));
+    QCOMPARE(llenc.modifiedDaysAgo, 280);
+    QVERIFY(!llenc.duplicateGroup);
+}
+
+void tst_DemoProvider::componentsSplitTheData_data()
+{
+    QTest::addColumn<QString>("appId");
+    for (const DemoApplication &app : DemoProvider().applications())
+        QTest::newRow(qPrintable(app.id)) << app.id;
+}
+
+void tst_DemoProvider::componentsSplitTheData()
+{
+    QFETCH(QString, appId);
+    const auto apps = DemoProvider().applications();
+    const DemoApplication app =
+        *std::find_if(apps.cbegin(), apps.cend(), [&](const auto &a) { return a.id == appId; });
+
+    QCOMPARE(app.components.size(), 6);
+    const Candidate &bundle = app.components.first();
+    QCOMPARE(bundle.id, app.id + ".bundle");
+    QCOMPARE(bundle.path, "Demo/Aplicacions/" + app.name);
+    QCOMPARE(bundle.bytes, app.bytes);
+    QCOMPARE(bundle.risk, app.protected_ ? Risk::protected_ : Risk::review);
+
+    qint64 dataSum = 0;
+    for (qsizetype i = 1; i < app.components.size(); ++i)
+        dataSum += app.components.at(i).bytes;
+    QCOMPARE(dataSum, app.dataBytes);
+    QCOMPARE(app.components.at(4).risk, Risk::protected_);
+    QCOMPARE(app.components.at(5).risk, Risk::protected_);
+}
+
+void tst_DemoProvider::readsAreStable()
+{
+    const DemoProvider provider;
+    QCOMPARE(provider.applications(), provider.applications());
+    QCOMPARE(provider.storage(), provider.storage());
+    QCOMPARE(provider.performance(), provider.performance());
+
+    const DemoApplication taller = provider.applications().first();
+    QCOMPARE(taller.components.at(1).bytes, 300'000'000);
+    QCOMPARE(taller.components.at(2).bytes, 1'500'000'000);
+    QCOMPARE(taller.components.at(4).bytes, 2'400'000'000);
+    QVERIFY(provider.applications().last().remnant);
+}
+
+void tst_DemoProvider::historySeedsAreDatedFromTheReference()
+{
+    const QDateTime reference(QDate(2026, 11, 2), QTime(11, 0), QTimeZone::utc());
+    QCOMPARE(DemoProvider::referenceDate(), reference);
+
+    const QList<HistoryEntry> history = DemoProvider().history();
+    QCOMPARE(history.size(), 3);
+    const int days[] = {1, 2, 4};
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(history.at(i).date, reference.addDays(-days[i]));
+        QCOMPARE(history.at(i).id.toString(QUuid::WithoutBraces).right(1), QString::number(i + 1));
+    }
+    QCOMPARE(history.at(2).result, QStringLiteral("Cancel·lada"));
+}
+
+void tst_DemoProvider::performanceSeries()
+{
+    const QList<PerformancePoint> points = DemoProvider().performance();
+    QCOMPARE(points.size(), 24);
+    QCOMPARE(points.at(9), (PerformancePoint{9, 35, 50, 12}));
+    QCOMPARE(points.at(23), (PerformancePoint{23, 18, 49, 4}));
+    for (qsizetype i = 0; i < points.size(); ++i)
+        QCOMPARE(points.at(i).id, i);
+}
+
+void tst_DemoProvider::diskCategoriesCoverTheDisk()
+{
+    double used = 0;
+    const QList<DiskCategory> categories = DemoProvider().diskCategories();
+    for (const DiskCategory &category : categories) {
+        if (category.id != QStringLiteral("free"))
+            used += category.gigabytes;
+    }
+    QCOMPARE(used, 384.0);
+    QCOMPARE(categories.last().gigabytes, 128.0);
+}
+
+QTEST_GUILESS_MAIN(tst_DemoProvider)
+#include "tst_DemoProvider.moc"

@@ -1,0 +1,120 @@
+#include "VeskCore/Models.h"
+
+#include <QTest>
+
+using namespace vesk;
+
+class tst_Models : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rawValuesMatchExactly_data();
+    void rawValuesMatchExactly();
+    void everyRawValueRoundTrips();
+    void allCasesKeepDeclarationOrder();
+    void descendantsArePreOrder();
+    void folderIsDecidedByChildren();
+    void equalityCoversEveryField();
+};
+
+void tst_Models::rawValuesMatchExactly_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("expected"); // -1: no value
+
+    QTest::newRow("exact") << "Espai" << int(Section::storage);
+    QTest::newRow("lower case") << "inici" << -1;
+    QTest::newRow("trailing blank") << "Espai " << -1;
+    QTest::newRow("case name") << "storage" << -1;
+    QTest::newRow("empty") << "" << -1;
+    QTest::newRow("accented") << "Historial" << int(Section::history);
+}
+
+void tst_Models::rawValuesMatchExactly()
+{
+    QFETCH(QString, text);
+    QFETCH(int, expected);
+    const std::optional<Section> section = fromRawValue<Section>(text);
+    QCOMPARE(section ? int(*section) : -1, expected);
+}
+
+void tst_Models::everyRawValueRoundTrips()
+{
+    QSet<QString> seen;
+    for (Section s : allCases<Section>()) {
+        QCOMPARE(fromRawValue<Section>(rawValue(s)), s);
+        QCOMPARE(id(s), rawValue(s));
+        QVERIFY(!symbol(s).isEmpty());
+        seen.insert(rawValue(s));
+    }
+    QCOMPARE(seen.size(), 7);
+    for (Appearance a : allCases<Appearance>())
+        QCOMPARE(fromRawValue<Appearance>(rawValue(a)), a);
+    QCOMPARE(fromRawValue<Risk>(QStringLiteral("Protegit")), Risk::protected_);
+    QCOMPARE(fromRawValue<Risk>(QStringLiteral("protegit")), std::nullopt);
+    QCOMPARE(fromRawValue<AppSort>(QStringLiteral("Data d’instal·lació")), AppSort::date);
+    // The straight apostrophe is a different text.
+    QCOMPARE(fromRawValue<AppSort>(QStringLiteral("Data d'instal·lació")), std::nullopt);
+}
+
+void tst_Models::allCasesKeepDeclarationOrder()
+{
+    QCOMPARE(allCases<Section>().first(), Section::home);
+    QCOMPARE(allCases<Section>().last(), Section::history);
+    QCOMPARE(allCases<StorageMode>(),
+             (QList<StorageMode>{StorageMode::mosaic, StorageMode::large, StorageMode::old,
+                                 StorageMode::duplicates}));
+    QCOMPARE(allCases<Appearance>(),
+             (QList<Appearance>{Appearance::system, Appearance::light, Appearance::dark}));
+}
+
+void tst_Models::descendantsArePreOrder()
+{
+    const StorageNode leafA{"a", "A", 1, "Arxiu", 0, {}, {}};
+    const StorageNode leafB{"b", "B", 2, "Arxiu", 0, {}, {}};
+    const StorageNode inner{"inner", "Inner", 3, "Carpeta", 0, {leafA, leafB}, {}};
+    const StorageNode leafC{"c", "C", 4, "Arxiu", 0, {}, {}};
+    const StorageNode root{"root", "Root", 7, "Carpeta", 0, {inner, leafC}, {}};
+
+    QStringList ids;
+    for (const StorageNode &node : root.descendants())
+        ids << node.id;
+    QCOMPARE(ids, (QStringList{"inner", "a", "b", "c"}));
+    QVERIFY(leafA.descendants().isEmpty());
+}
+
+void tst_Models::folderIsDecidedByChildren()
+{
+    const StorageNode emptyFolder{"f", "F", 0, "Carpeta", 0, {}, {}};
+    QVERIFY(!emptyFolder.isFolder());
+    const StorageNode withChild{"g", "G", 0, "Vídeo", 0, {emptyFolder}, {}};
+    QVERIFY(withChild.isFolder());
+
+    Candidate c{"x", "X", "Demo/X", 1, 1, "Cat", "Why", Risk::review};
+    QVERIFY(c.selectable());
+    c.risk = Risk::protected_;
+    QVERIFY(!c.selectable());
+}
+
+void tst_Models::equalityCoversEveryField()
+{
+    const StorageNode child{"c", "C", 1, "Arxiu", 0, {}, {}};
+    const StorageNode a{"n", "N", 1, "Carpeta", 0, {child}, {}};
+    StorageNode b = a;
+    QCOMPARE(a, b);
+    b.children[0].name = QStringLiteral("Other");
+    QVERIFY(a != b);
+
+    StorageNode grouped = child;
+    grouped.duplicateGroup = QString();
+    QVERIFY(grouped != child); // an empty group is still a group
+
+    const Candidate base{"x", "X", "Demo/X", 1, 1, "Cat", "Why", Risk::review};
+    Candidate other = base;
+    other.reason = QStringLiteral("Another reason");
+    QVERIFY(base != other);
+}
+
+QTEST_GUILESS_MAIN(tst_Models)
+#include "tst_Models.moc"
