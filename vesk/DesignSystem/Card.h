@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QWidget>
+
+class QVBoxLayout;
+
+namespace vesk {
+
+// The rounded surface every block of content sits on. Its children go into
+// contentLayout(), inset by the padding the caller chooses.
+class Card : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int radius = 18;
+    // Room below the surface for its soft shadow (offset 3).
+    static constexpr int shadowBand = 3;
+
+    explicit Card(int padding, QWidget *parent = nullptr);
+
+    QVBoxLayout *contentLayout() const { return m_layout; }
+    int padding() const { return m_padding; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int m_padding;
+    QVBoxLayout *m_layout;
+};
+
+} // namespace vesk

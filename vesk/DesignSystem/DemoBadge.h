@@ -1,0 +1,17 @@
+#pragma once
+
+#include "CapsuleLabel.h"
+
+namespace vesk {
+
+// "Dades de demostració": the reminder on every screen and sheet that nothing
+// shown is real.
+class DemoBadge : public CapsuleLabel
+{
+    Q_OBJECT
+
+public:
+    explicit DemoBadge(QWidget *parent = nullptr);
+};
+
+} // namespace vesk

@@ -1,0 +1,28 @@
+#include "DetailLine.h"
+
+#include "Fonts.h"
+#include "TextLabel.h"
+
+#include <QHBoxLayout>
+
+namespace vesk {
+
+DetailLine::DetailLine(const QString &title, const QString &value, QWidget *parent)
+    : QWidget(parent)
+{
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 5, 0, 5);
+    auto *key = new TextLabel(title, Fonts::ui(13), Palette::Role::secondary);
+    auto *shown = new TextLabel(value, Fonts::ui(13), Palette::Role::ink);
+    shown->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    shown->setWordWrap(true);
+    layout->setSpacing(16);
+    // The value takes the rest of the row and aligns to its end, so it wraps
+    // only when the row is really too narrow.
+    layout->addWidget(key, 0, Qt::AlignTop);
+    layout->addWidget(shown, 1);
+    // A screen reader hears the pair as one line.
+    setAccessibleName(title + QStringLiteral(": ") + value);
+}
+
+} // namespace vesk

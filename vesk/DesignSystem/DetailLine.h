@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QWidget>
+
+namespace vesk {
+
+// A key and its value on one row, the value right-aligned and wrapping.
+class DetailLine : public QWidget
+{
+    Q_OBJECT
+
+public:
+    DetailLine(const QString &title, const QString &value, QWidget *parent = nullptr);
+};
+
+} // namespace vesk

@@ -1,0 +1,74 @@
+#include "Fonts.h"
+
+#include <QDir>
+#include <QFontDatabase>
+#include <QGuiApplication>
+
+namespace vesk::Fonts {
+
+namespace {
+QString interFamily()
+{
+    return QStringLiteral("Inter");
+}
+QString roundedFamily()
+{
+    return QStringLiteral("Quicksand");
+}
+
+bool hasFamily(const QString &family)
+{
+    return QFontDatabase::hasFamily(family);
+}
+
+QFont make(const QString &family, qreal pixels, QFont::Weight weight)
+{
+    QFont font = hasFamily(family) ? QFont(family) : QGuiApplication::font();
+    font.setPixelSize(qMax(1, qRound(pixels)));
+    font.setWeight(weight);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+} // namespace
+
+void registerBundled()
+{
+    // The faces are compiled in as resources (see vesk/CMakeLists.txt); on
+    // macOS none are, and the system face is used.
+    const QDir fonts(QStringLiteral(":/fonts"));
+    for (const QString &name : fonts.entryList(QDir::Files))
+        QFontDatabase::addApplicationFont(fonts.filePath(name));
+}
+
+QFont ui(qreal pixels, QFont::Weight weight)
+{
+#ifdef Q_OS_MACOS
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPixelSize(qMax(1, qRound(pixels)));
+    font.setWeight(weight);
+    return font;
+#else
+    return make(interFamily(), pixels, weight);
+#endif
+}
+
+QFont rounded(qreal pixels, QFont::Weight weight)
+{
+#ifdef Q_OS_MACOS
+    return ui(pixels, weight);
+#else
+    if (!hasFamily(roundedFamily()))
+        return ui(pixels, weight);
+    // Quicksand has no semibold cut; its bold is the closest match.
+    const QFont::Weight mapped = weight == QFont::DemiBold ? QFont::Bold : weight;
+    return make(roundedFamily(), pixels, mapped);
+#endif
+}
+
+QFont tracked(QFont font, qreal pixels)
+{
+    font.setLetterSpacing(QFont::AbsoluteSpacing, pixels);
+    return font;
+}
+
+} // namespace vesk::Fonts

@@ -1,0 +1,38 @@
+#include "GaugeBar.h"
+
+#include "Palette.h"
+
+#include <QPainter>
+
+namespace vesk {
+
+GaugeBar::GaugeBar(double fraction, const QString &title, const QString &valueText, QWidget *parent)
+    : QProgressBar(parent), m_valueText(valueText)
+{
+    setRange(0, 1000);
+    setValue(qRound(qBound(0.0, fraction, 1.0) * 1000));
+    setTextVisible(false);
+    setAccessibleName(title);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setFixedHeight(6);
+}
+
+void GaugeBar::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    const QRectF track(rect());
+    const qreal radius = track.height() / 2;
+    painter.setBrush(Palette::color(Palette::Role::green, 0.16));
+    painter.drawRoundedRect(track, radius, radius);
+    const qreal fraction = double(value() - minimum()) / double(qMax(1, maximum() - minimum()));
+    if (fraction > 0) {
+        QRectF filled = track;
+        filled.setWidth(qMax(track.height(), track.width() * fraction));
+        painter.setBrush(Palette::green());
+        painter.drawRoundedRect(filled, radius, radius);
+    }
+}
+
+} // namespace vesk

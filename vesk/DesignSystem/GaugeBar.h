@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QProgressBar>
+
+namespace vesk {
+
+// A thin determinate bar in the palette's green. It is a QProgressBar so that
+// assistive technology reads it as one; its "text" is the figure it stands
+// for ("128 GB"), which is what a screen reader announces as the value.
+class GaugeBar : public QProgressBar
+{
+    Q_OBJECT
+
+public:
+    GaugeBar(double fraction, const QString &title, const QString &valueText,
+             QWidget *parent = nullptr);
+
+    QString text() const override { return m_valueText; }
+    QSize sizeHint() const override { return {120, 6}; }
+    QSize minimumSizeHint() const override { return {20, 6}; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_valueText;
+};
+
+} // namespace vesk

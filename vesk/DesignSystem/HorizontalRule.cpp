@@ -1,0 +1,23 @@
+#include "HorizontalRule.h"
+
+#include "AccessibleRoles.h"
+
+#include <QPainter>
+
+namespace vesk {
+
+HorizontalRule::HorizontalRule(Palette::Role role, qreal opacity, QWidget *parent)
+    : QWidget(parent), m_role(role), m_opacity(opacity)
+{
+    setFixedHeight(1);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    AccessibleRoles::markDecorative(this);
+}
+
+void HorizontalRule::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Palette::color(m_role, m_opacity));
+}
+
+} // namespace vesk

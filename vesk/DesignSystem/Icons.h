@@ -1,0 +1,34 @@
+#pragma once
+
+#include "Palette.h"
+
+#include <QIcon>
+#include <QLatin1String>
+
+class QPainter;
+class QRectF;
+
+namespace vesk {
+
+// Symbol names are written as "name"_symbol, so that a test can find every
+// name the code uses and check that each has an icon.
+constexpr QLatin1String operator""_symbol(const char *text, std::size_t size)
+{
+    return QLatin1String(text, qsizetype(size));
+}
+
+namespace Icons {
+
+// Whether a bundled icon exists for `symbol`.
+bool exists(const QString &symbol);
+
+// Paints `symbol` tinted with `color`, fitted into `rect`, crisp at the
+// painter's device pixel ratio. An unknown name draws a neutral dotted circle.
+void paint(QPainter &painter, const QRectF &rect, const QString &symbol, const QColor &color);
+
+// An icon for standard widgets whose colour is resolved from `role` each time
+// it is drawn, so it follows the appearance.
+QIcon icon(const QString &symbol, Palette::Role role);
+
+} // namespace Icons
+} // namespace vesk

@@ -1,0 +1,56 @@
+#include "LinkButton.h"
+
+#include "Icons.h"
+
+#include <QPainter>
+
+namespace vesk {
+
+namespace {
+constexpr int symbolGap = 8;
+constexpr int verticalPadding = 6;
+} // namespace
+
+LinkButton::LinkButton(const QString &symbol, const QString &text, const QFont &font,
+                       Palette::Role role, QWidget *parent)
+    : QAbstractButton(parent), m_symbol(symbol), m_role(role)
+{
+    setText(text);
+    setFont(font);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+QSize LinkButton::sizeHint() const
+{
+    const QFontMetrics metrics(font());
+    const int symbolWidth = m_symbol.isEmpty() ? 0 : metrics.height() + symbolGap;
+    return {symbolWidth + metrics.horizontalAdvance(text()),
+            metrics.height() + 2 * verticalPadding};
+}
+
+void LinkButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor color = Palette::color(m_role, isDown() ? 0.7 : 1.0);
+    const QFontMetrics metrics(font());
+    qreal x = 0;
+    if (!m_symbol.isEmpty()) {
+        const qreal side = metrics.height();
+        Icons::paint(painter, QRectF(0, (height() - side) / 2, side, side), m_symbol, color);
+        x = side + symbolGap;
+    }
+    painter.setPen(color);
+    painter.setFont(font());
+    const QRectF textRect(x, 0, width() - x, height());
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, text());
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        painter.setPen(QPen(color, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+    }
+}
+
+} // namespace vesk

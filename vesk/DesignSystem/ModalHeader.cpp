@@ -1,0 +1,29 @@
+#include "ModalHeader.h"
+
+#include "AccessibleRoles.h"
+#include "DemoBadge.h"
+#include "Fonts.h"
+#include "TextLabel.h"
+
+#include <QVBoxLayout>
+
+namespace vesk {
+
+ModalHeader::ModalHeader(const QString &title, const QString &subtitle, QWidget *parent)
+    : QWidget(parent)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(8);
+    layout->addWidget(new DemoBadge, 0, Qt::AlignLeft);
+    auto *titleLabel =
+        new TextLabel(title, Fonts::rounded(25, QFont::DemiBold), Palette::Role::ink);
+    titleLabel->setWordWrap(true);
+    AccessibleRoles::markHeading(titleLabel);
+    layout->addWidget(titleLabel);
+    auto *sub = new TextLabel(subtitle, Fonts::ui(13), Palette::Role::secondary);
+    sub->setWordWrap(true);
+    layout->addWidget(sub);
+}
+
+} // namespace vesk

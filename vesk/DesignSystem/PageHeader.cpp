@@ -1,0 +1,33 @@
+#include "PageHeader.h"
+
+#include "AccessibleRoles.h"
+#include "Fonts.h"
+#include "TextLabel.h"
+
+#include <QVBoxLayout>
+
+namespace vesk {
+
+PageHeader::PageHeader(const QString &eyebrow, const QString &title, const QString &subtitle,
+                       QWidget *parent)
+    : QWidget(parent)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(9);
+
+    if (!eyebrow.isEmpty()) {
+        layout->addWidget(new TextLabel(eyebrow, Fonts::tracked(Fonts::ui(10, QFont::Bold), 2),
+                                        Palette::Role::accent));
+    }
+    m_title = new TextLabel(title, Fonts::rounded(32, QFont::DemiBold), Palette::Role::ink);
+    AccessibleRoles::markHeading(m_title);
+    layout->addWidget(m_title);
+    if (!subtitle.isEmpty()) {
+        auto *sub = new TextLabel(subtitle, Fonts::ui(13), Palette::Role::secondary);
+        sub->setWordWrap(true);
+        layout->addWidget(sub);
+    }
+}
+
+} // namespace vesk

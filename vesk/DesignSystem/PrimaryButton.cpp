@@ -1,0 +1,14 @@
+#include "PrimaryButton.h"
+
+#include "Fonts.h"
+
+namespace vesk {
+
+PrimaryButton::PrimaryButton(const QString &text, QWidget *parent)
+    : StyledButton(text,
+                   {Fonts::ui(13, QFont::DemiBold), Palette::Role::white, Palette::Role::green,
+                    0.75, 20, 12, 10},
+                   parent)
+{}
+
+} // namespace vesk

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "StyledButton.h"
+
+namespace vesk {
+
+// The one strong action of a view: white on green.
+class PrimaryButton : public StyledButton
+{
+    Q_OBJECT
+
+public:
+    explicit PrimaryButton(const QString &text, QWidget *parent = nullptr);
+};
+
+} // namespace vesk

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "StyledButton.h"
+
+namespace vesk {
+
+// A secondary action: accent text on the soft wash.
+class QuietButton : public StyledButton
+{
+    Q_OBJECT
+
+public:
+    explicit QuietButton(const QString &text, QWidget *parent = nullptr);
+};
+
+} // namespace vesk

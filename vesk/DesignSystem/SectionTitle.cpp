@@ -1,0 +1,26 @@
+#include "SectionTitle.h"
+
+#include "AccessibleRoles.h"
+#include "Fonts.h"
+#include "TextLabel.h"
+
+#include <QHBoxLayout>
+
+namespace vesk {
+
+SectionTitle::SectionTitle(const QString &title, const QString &subtitle, QWidget *parent)
+    : QWidget(parent)
+{
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *titleLabel = new TextLabel(title, Fonts::ui(17, QFont::DemiBold), Palette::Role::ink);
+    AccessibleRoles::markHeading(titleLabel);
+    layout->addWidget(titleLabel, 0, Qt::AlignBaseline);
+    layout->addStretch(1);
+    if (!subtitle.isEmpty()) {
+        layout->addWidget(new TextLabel(subtitle, Fonts::ui(11), Palette::Role::secondary), 0,
+                          Qt::AlignBaseline);
+    }
+}
+
+} // namespace vesk

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QAbstractButton>
+
+namespace vesk {
+
+// One segment of a SegmentedControl: checkable, auto-exclusive, drawn as a
+// raised chip when checked.
+class SegmentButton : public QAbstractButton
+{
+    Q_OBJECT
+
+public:
+    explicit SegmentButton(const QString &text, QWidget *parent = nullptr);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+} // namespace vesk

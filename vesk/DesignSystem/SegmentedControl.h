@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+class QButtonGroup;
+
+namespace vesk {
+
+// A row of mutually exclusive segments, like a radio group drawn as one
+// control. Each segment is a real button, so the keyboard (Tab to the group,
+// arrows between segments) and screen readers work as with radio buttons.
+class SegmentedControl : public QWidget
+{
+    Q_OBJECT
+
+public:
+    SegmentedControl(const QString &accessibleName, const QStringList &titles,
+                     QWidget *parent = nullptr);
+
+    int currentIndex() const;
+    void setCurrentIndex(int index);
+    int count() const;
+    QString title(int index) const;
+
+signals:
+    // Only for changes the user makes.
+    void currentIndexChanged(int index);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QButtonGroup *m_group;
+};
+
+} // namespace vesk

@@ -1,0 +1,76 @@
+#include "StyledButton.h"
+
+#include "Icons.h"
+
+#include <QPainter>
+
+namespace vesk {
+
+namespace {
+constexpr int symbolGap = 7;
+}
+
+StyledButton::StyledButton(const QString &text, const Look &look, QWidget *parent)
+    : QPushButton(text, parent), m_look(look)
+{
+    setFont(look.font);
+    setCursor(Qt::PointingHandCursor);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setAutoDefault(false);
+}
+
+void StyledButton::setSymbol(const QString &symbol)
+{
+    m_symbol = symbol;
+    updateGeometry();
+    update();
+}
+
+QSize StyledButton::sizeHint() const
+{
+    const QFontMetrics metrics(font());
+    int width = m_look.horizontalPadding * 2 + metrics.horizontalAdvance(text());
+    if (!m_symbol.isEmpty())
+        width += metrics.height() + symbolGap;
+    return {width, m_look.verticalPadding * 2 + metrics.height()};
+}
+
+void StyledButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF area = QRectF(rect()).adjusted(1, 1, -1, -1);
+
+    qreal opacity = isDown() ? m_look.pressedOpacity : 1.0;
+    if (!isEnabled())
+        opacity *= 0.5;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Palette::color(m_look.fill, opacity));
+    painter.drawRoundedRect(area, m_look.radius, m_look.radius);
+
+    // The ring shows once the keyboard has moved focus, as on the desktop.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(Palette::accent(), 2));
+        painter.drawRoundedRect(area.adjusted(-0.5, -0.5, 0.5, 0.5), m_look.radius + 1,
+                                m_look.radius + 1);
+    }
+
+    const QColor foreground = Palette::color(m_look.foreground, isEnabled() ? 1.0 : 0.6);
+    const QFontMetrics metrics(font());
+    const qreal symbolSide = m_symbol.isEmpty() ? 0 : metrics.height();
+    const qreal contentWidth =
+        metrics.horizontalAdvance(text()) + (m_symbol.isEmpty() ? 0 : symbolSide + symbolGap);
+    qreal x = area.center().x() - contentWidth / 2;
+    if (!m_symbol.isEmpty()) {
+        Icons::paint(painter, QRectF(x, area.center().y() - symbolSide / 2, symbolSide, symbolSide),
+                     m_symbol, foreground);
+        x += symbolSide + symbolGap;
+    }
+    painter.setPen(foreground);
+    painter.setFont(font());
+    painter.drawText(QRectF(x, area.top(), area.right() - x, area.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter, text());
+}
+
+} // namespace vesk

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "Palette.h"
+
+#include <QPushButton>
+
+namespace vesk {
+
+// A push button drawn in one of vesk's two looks: a label (and optional
+// symbol) on a rounded fill that lightens while pressed, with a focus ring
+// for keyboard users. Colours are resolved at paint time.
+class StyledButton : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    struct Look
+    {
+        QFont font;
+        Palette::Role foreground;
+        Palette::Role fill;
+        qreal pressedOpacity;
+        int horizontalPadding;
+        int verticalPadding;
+        qreal radius;
+    };
+
+    StyledButton(const QString &text, const Look &look, QWidget *parent = nullptr);
+
+    void setSymbol(const QString &symbol);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Look m_look;
+    QString m_symbol;
+};
+
+} // namespace vesk

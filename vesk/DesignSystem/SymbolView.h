@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Palette.h"
+
+#include <QWidget>
+
+namespace vesk {
+
+// One symbol drawn at a fixed size in a palette colour resolved at paint time.
+// Decorative: it sits beside a text that says the same thing.
+class SymbolView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    SymbolView(const QString &symbol, qreal pointSize, Palette::Role role,
+               QWidget *parent = nullptr);
+
+    QString symbol() const { return m_symbol; }
+    void setSymbol(const QString &symbol);
+    void setRole(Palette::Role role);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_symbol;
+    qreal m_size;
+    Palette::Role m_role;
+};
+
+} // namespace vesk

@@ -1,0 +1,58 @@
+#include "VeskMark.h"
+
+#include "AccessibleRoles.h"
+#include "Palette.h"
+#include "VeskLeaf.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+
+namespace vesk {
+
+VeskMark::VeskMark(bool tile, QWidget *parent) : QWidget(parent), m_tile(tile)
+{
+    AccessibleRoles::markDecorative(this);
+}
+
+void VeskMark::paint(QPainter &painter, const QRectF &rect, bool tile)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.translate(rect.topLeft());
+    const QSizeF size = rect.size();
+
+    if (tile) {
+        painter.setBrush(Palette::color(Palette::Role::markTile));
+        painter.drawRoundedRect(QRectF(QPointF(0, 0), size), tileRadius, tileRadius);
+    }
+
+    // The lower leaf with its soft shadow 2 below, graphite at 0.1 spread
+    // over about 2 points.
+    const QPainterPath lower = VeskLeaf::path(true, size);
+    QColor shadow = Palette::graphite();
+    for (const qreal spread : {0.0, 0.7, 1.4}) {
+        shadow.setAlphaF(0.1f / 3.0f);
+        painter.setBrush(shadow);
+        painter.drawPath(lower.translated(0, 2 + spread * 0.5));
+    }
+    painter.setBrush(Palette::color(Palette::Role::markLowerLeaf));
+    painter.drawPath(lower);
+
+    QLinearGradient gradient(QPointF(size.width(), 0), QPointF(0, size.height()));
+    gradient.setColorAt(0, Palette::green());
+    gradient.setColorAt(1, Palette::graphite());
+    painter.setBrush(gradient);
+    painter.drawPath(VeskLeaf::path(false, size));
+    painter.restore();
+}
+
+void VeskMark::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const qreal side = qMin(width(), height());
+    const QRectF square((width() - side) / 2, (height() - side) / 2, side, side);
+    paint(painter, square, m_tile);
+}
+
+} // namespace vesk

@@ -1,0 +1,41 @@
+#include "ScreenFactory.h"
+
+#include "DesignSystem/Page.h"
+#include "DesignSystem/PageHeader.h"
+
+#include <QCoreApplication>
+
+namespace vesk::ScreenFactory {
+
+namespace {
+// A section whose screen is still to come: a page with its title.
+QWidget *titledPage(Section section, SharedObjects shared)
+{
+    auto *page = new Page(shared.preferences);
+    page->addWidget(new PageHeader(QString(), title(section), QString()));
+    page->addStretch();
+    return page;
+}
+} // namespace
+
+QString title(Section section)
+{
+    return QCoreApplication::translate("vesk::Section", rawValue(section).toUtf8().constData());
+}
+
+QWidget *create(Section section, SharedObjects shared)
+{
+    switch (section) {
+    case Section::home:
+    case Section::cleanup:
+    case Section::storage:
+    case Section::applications:
+    case Section::performance:
+    case Section::privacy:
+    case Section::history:
+        break;
+    }
+    return titledPage(section, shared);
+}
+
+} // namespace vesk::ScreenFactory

@@ -1,0 +1,198 @@
+#include "Sidebar.h"
+
+#include "DesignSystem/Fonts.h"
+#include "DesignSystem/HorizontalRule.h"
+#include "DesignSystem/Icons.h"
+#include "DesignSystem/LinkButton.h"
+#include "DesignSystem/SymbolView.h"
+#include "DesignSystem/TextLabel.h"
+#include "DesignSystem/VeskMark.h"
+#include "SidebarRowDelegate.h"
+#include "VeskCore/DemoSession.h"
+#include "VeskCore/NavigationState.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QListView>
+#include <QPainter>
+#include <QStandardItemModel>
+#include <QVBoxLayout>
+
+namespace vesk {
+
+namespace {
+constexpr int spinnerIntervalMs = 40;
+
+QString sectionTitle(Section section)
+{
+    return QCoreApplication::translate("vesk::Section", rawValue(section).toUtf8().constData());
+}
+} // namespace
+
+Sidebar::Sidebar(SharedObjects shared, QWidget *parent)
+    : QWidget(parent), m_shared(shared), m_model(new QStandardItemModel(this)),
+      m_list(new QListView), m_delegate(new SidebarRowDelegate(this))
+{
+    setFixedWidth(columnWidth);
+    setAccessibleName(tr("Barra lateral"));
+
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    // Brand header.
+    auto *header = new QWidget;
+    m_headerLayout = new QVBoxLayout(header);
+    auto *brand = new QHBoxLayout;
+    brand->setSpacing(11);
+    auto *mark = new VeskMark(true);
+    mark->setFixedSize(43, 43);
+    brand->addWidget(mark);
+    auto *wordmark = new TextLabel(QStringLiteral("vesk."),
+                                   Fonts::tracked(Fonts::rounded(31, QFont::DemiBold), -1.4),
+                                   Palette::Role::white);
+    wordmark->setAccessibleName(QStringLiteral("vesk"));
+    brand->addWidget(wordmark);
+    brand->addStretch(1);
+    m_headerLayout->addLayout(brand);
+    column->addWidget(header);
+
+    // Eyebrow.
+    auto *eyebrowBox = new QWidget;
+    auto *eyebrowLayout = new QVBoxLayout(eyebrowBox);
+    eyebrowLayout->setContentsMargins(25, 0, 25, 17);
+    auto *eyebrow =
+        new TextLabel(tr("EL TEU ESPAI, A PUNT"),
+                      Fonts::tracked(Fonts::ui(9, QFont::DemiBold), 1.5), Palette::Role::mint);
+    eyebrow->setOpacity(0.75);
+    eyebrowLayout->addWidget(eyebrow);
+    column->addWidget(eyebrowBox);
+    m_fullOnly << eyebrowBox;
+
+    // Sections.
+    for (Section section : allCases<Section>()) {
+        auto *item = new QStandardItem(sectionTitle(section));
+        item->setData(int(section), SidebarRowDelegate::SectionRole);
+        item->setEditable(false);
+        m_model->appendRow(item);
+    }
+    m_list->setModel(m_model);
+    m_list->setItemDelegate(m_delegate);
+    m_list->setFrameShape(QFrame::NoFrame);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setMouseTracking(true);
+    m_list->viewport()->setAttribute(Qt::WA_Hover);
+    m_list->viewport()->setAutoFillBackground(false);
+    m_list->setAutoFillBackground(false);
+    m_list->setAccessibleName(tr("Seccions"));
+    m_list->setFixedHeight(m_model->rowCount() *
+                           (SidebarRowDelegate::rowHeight + SidebarRowDelegate::rowGap));
+    m_list->setCursor(Qt::PointingHandCursor);
+    auto *listBox = new QHBoxLayout;
+    listBox->setContentsMargins(13, 0, 13, 0);
+    listBox->addWidget(m_list);
+    column->addLayout(listBox);
+
+    column->addSpacing(12);
+    column->addStretch(1);
+
+    // Footer.
+    auto *footer = new QVBoxLayout;
+    footer->setContentsMargins(25, 25, 25, 25);
+    footer->setSpacing(17);
+    auto *note = new QWidget;
+    auto *noteLayout = new QHBoxLayout(note);
+    noteLayout->setContentsMargins(0, 0, 0, 0);
+    noteLayout->setSpacing(8);
+    noteLayout->addWidget(new SymbolView("leaf"_symbol, 12, Palette::Role::sidebarNote));
+    noteLayout->addWidget(new TextLabel(tr("Una mica de cura.\nMés espai per a tu."), Fonts::ui(11),
+                                        Palette::Role::sidebarNote),
+                          1);
+    footer->addWidget(note);
+    auto *rule = new HorizontalRule(Palette::Role::white, 0.12);
+    footer->addWidget(rule);
+    m_fullOnly << note << rule;
+
+    auto *settings = new LinkButton("gearshape"_symbol, tr("Configuració"), Fonts::ui(13),
+                                    Palette::Role::sidebarLink);
+    connect(settings, &LinkButton::clicked, this, &Sidebar::settingsRequested);
+    footer->addWidget(settings);
+    footer->addWidget(
+        new TextLabel(tr("vesk 0.1 · Prototip"), Fonts::ui(10), Palette::Role::sidebarVersion));
+    column->addLayout(footer);
+
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) {
+                if (current.isValid())
+                    m_shared.navigation.setSelection(
+                        Section(current.data(SidebarRowDelegate::SectionRole).toInt()));
+            });
+    connect(&m_shared.navigation, &NavigationState::selectionChanged, this,
+            &Sidebar::showSelection);
+    connect(&m_shared.session, &DemoSession::phaseChanged, this, &Sidebar::followPhase);
+
+    m_spinner.setInterval(spinnerIntervalMs);
+    connect(&m_spinner, &QTimer::timeout, this, [this] {
+        m_spinnerAngle = (m_spinnerAngle + 30) % 360;
+        m_delegate->setSpinnerAngle(m_spinnerAngle);
+        const QModelIndex cleanup = m_model->index(int(Section::cleanup), 0);
+        m_list->viewport()->update(m_list->visualRect(cleanup));
+    });
+
+    showSelection();
+    followPhase();
+    applyCompact(isCompact(height()));
+}
+
+bool Sidebar::showsScanIndicator() const
+{
+    return m_model->index(int(Section::cleanup), 0).data(SidebarRowDelegate::BusyRole).toBool();
+}
+
+void Sidebar::showSelection()
+{
+    const QModelIndex index = m_model->index(int(m_shared.navigation.selection()), 0);
+    if (m_list->currentIndex() != index)
+        m_list->setCurrentIndex(index);
+}
+
+void Sidebar::followPhase()
+{
+    const bool scanning = m_shared.session.phase() == ScanPhase::scanning;
+    QStandardItem *cleanup = m_model->item(int(Section::cleanup));
+    if (cleanup->data(SidebarRowDelegate::BusyRole).toBool() == scanning)
+        return;
+    cleanup->setData(scanning, SidebarRowDelegate::BusyRole);
+    cleanup->setData(scanning ? tr("Anàlisi simulada en curs") : QString(),
+                     Qt::AccessibleDescriptionRole);
+    if (scanning)
+        m_spinner.start();
+    else
+        m_spinner.stop();
+}
+
+void Sidebar::applyCompact(bool compact)
+{
+    m_compact = compact;
+    m_headerLayout->setContentsMargins(23, compact ? 16 : 38, 23, compact ? 20 : 38);
+    for (QWidget *widget : std::as_const(m_fullOnly))
+        widget->setVisible(!compact);
+}
+
+void Sidebar::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (isCompact(height()) != m_compact)
+        applyCompact(isCompact(height()));
+}
+
+void Sidebar::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Palette::graphite());
+}
+
+} // namespace vesk

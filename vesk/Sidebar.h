@@ -1,0 +1,58 @@
+#pragma once
+
+#include "SharedObjects.h"
+
+#include <QTimer>
+#include <QWidget>
+
+class QListView;
+class QStandardItemModel;
+class QVBoxLayout;
+
+namespace vesk {
+
+class SidebarRowDelegate;
+
+// The dark column on the left: the brand, the seven sections, and a footer with
+// the settings link. Below 640 px of height it turns compact: no eyebrow, no
+// leaf note and no rule, and a tighter header.
+class Sidebar : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int columnWidth = 215;
+    static constexpr int compactBelowHeight = 640;
+    static bool isCompact(int height) { return height < compactBelowHeight; }
+
+    Sidebar(SharedObjects shared, QWidget *parent = nullptr);
+
+    bool compact() const { return m_compact; }
+    QListView *sectionList() const { return m_list; }
+    // Whether the cleanup row shows its busy spinner.
+    bool showsScanIndicator() const;
+
+signals:
+    void settingsRequested();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void applyCompact(bool compact);
+    void showSelection();
+    void followPhase();
+
+    SharedObjects m_shared;
+    QStandardItemModel *m_model;
+    QListView *m_list;
+    SidebarRowDelegate *m_delegate;
+    QVBoxLayout *m_headerLayout;
+    QList<QWidget *> m_fullOnly;
+    QTimer m_spinner;
+    int m_spinnerAngle = 0;
+    bool m_compact = false;
+};
+
+} // namespace vesk

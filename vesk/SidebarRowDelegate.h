@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+namespace vesk {
+
+// Paints one section row of the sidebar: symbol, title, the mint dot of the
+// selected row and, on the cleanup row while a scan runs, a small spinner.
+class SidebarRowDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+
+public:
+    static constexpr int rowHeight = 43;
+    static constexpr int rowGap = 5;
+    static constexpr int horizontalPadding = 13;
+
+    // Data roles of the model the delegate reads.
+    enum Role
+    {
+        SectionRole = Qt::UserRole + 1,
+        BusyRole
+    };
+
+    explicit SidebarRowDelegate(QObject *parent = nullptr);
+
+    // The angle of the busy spinner, advanced by the sidebar while scanning.
+    void setSpinnerAngle(int degrees) { m_spinnerAngle = degrees; }
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
+private:
+    int m_spinnerAngle = 0;
+};
+
+} // namespace vesk

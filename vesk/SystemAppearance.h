@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+
+#include <optional>
+
+class QDBusMessage;
+
+namespace vesk {
+
+// What the desktop says about light and dark. On Linux it asks the desktop
+// portal (org.freedesktop.appearance color-scheme) without waiting for the
+// answer, and follows its change signal; with no bus or no portal it falls
+// back to the platform palette captured at start-up.
+class SystemAppearance : public QObject
+{
+    Q_OBJECT
+
+public:
+    // `platformPrefersDark`: whether the platform's own palette, read before
+    // vesk installs its style and palette, is a dark one.
+    explicit SystemAppearance(bool platformPrefersDark, QObject *parent = nullptr);
+
+    // Reads the current application palette; call before vesk replaces it.
+    static bool paletteIsDark();
+
+    bool prefersDark() const;
+
+    // The portal's color-scheme value: 0 no preference, 1 dark, 2 light.
+    static std::optional<bool> darkFromPortalValue(uint value);
+
+    // For tests and platforms without a portal.
+    void setPortalPreference(std::optional<bool> dark);
+
+signals:
+    void prefersDarkChanged();
+
+private slots:
+    // Connected by name: QDBusConnection offers no pointer-to-member connect.
+    void onPortalSettingChanged(const QDBusMessage &message);
+
+private:
+    void queryPortal();
+
+    bool m_platformDark = false;
+    std::optional<bool> m_portalDark;
+};
+
+} // namespace vesk

@@ -1,0 +1,77 @@
+#include "VeskApp.h"
+
+#include "DesignSystem/AccessibleRoles.h"
+#include "DesignSystem/VeskMark.h"
+#include "MainWindow.h"
+#include "SettingsView.h"
+#include "VeskCore/DemoProvider.h"
+
+#include <QMessageBox>
+#include <QPainter>
+
+namespace vesk {
+
+namespace {
+QPixmap markPixmap(int side, qreal ratio)
+{
+    QPixmap pixmap(QSize(side, side) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    VeskMark::paint(painter, QRectF(0, 0, side, side), true);
+    return pixmap;
+}
+} // namespace
+
+VeskApp::VeskApp(QSettings &store, bool platformPrefersDark, QObject *parent)
+    : QObject(parent), m_session(std::make_shared<DemoProvider>()), m_preferences(store),
+      m_navigation(m_preferences.startSection()), m_system(platformPrefersDark),
+      m_theme(m_preferences, m_system)
+{
+    AccessibleRoles::install();
+    m_mainWindow = std::make_unique<MainWindow>(shared());
+    connect(m_mainWindow.get(), &MainWindow::settingsRequested, this, &VeskApp::showSettings);
+    connect(m_mainWindow.get(), &MainWindow::aboutRequested, this, &VeskApp::showAbout);
+}
+
+VeskApp::~VeskApp()
+{
+    delete m_settings;
+    delete m_about;
+}
+
+void VeskApp::showSettings()
+{
+    if (!m_settings) {
+        // Closing the window discards its view state; the next opening
+        // starts again at "General".
+        m_settings = new SettingsView(m_preferences);
+        m_settings->setAttribute(Qt::WA_DeleteOnClose);
+        m_settings->setWindowFlag(Qt::Window);
+    }
+    m_settings->show();
+    m_settings->raise();
+    m_settings->activateWindow();
+}
+
+void VeskApp::showAbout()
+{
+    if (!m_about) {
+        m_about = new QMessageBox(m_mainWindow.get());
+        m_about->setAttribute(Qt::WA_DeleteOnClose);
+        m_about->setWindowTitle(tr("Quant a vesk"));
+        m_about->setTextFormat(Qt::RichText);
+        m_about->setText(QStringLiteral("<b>vesk</b><br>") +
+                         tr("0.1 · Demostració").toHtmlEscaped());
+        m_about->setInformativeText(
+            tr("El teu Mac, en forma.\nPrototip local sense operacions reals.")
+                .toHtmlEscaped()
+                .replace(QLatin1Char('\n'), QStringLiteral("<br>")));
+        m_about->setIconPixmap(markPixmap(64, m_mainWindow->devicePixelRatioF()));
+        m_about->setStandardButtons(QMessageBox::Ok);
+        m_about->setWindowModality(Qt::WindowModal);
+    }
+    m_about->open();
+}
+
+} // namespace vesk
