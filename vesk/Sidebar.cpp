@@ -144,7 +144,7 @@ Sidebar::Sidebar(SharedObjects shared, QWidget *parent)
 
     showSelection();
     followPhase();
-    applyCompact(isCompact(height()));
+    applyLayout();
 }
 
 bool Sidebar::showsScanIndicator() const
@@ -174,19 +174,46 @@ void Sidebar::followPhase()
         m_spinner.stop();
 }
 
-void Sidebar::applyCompact(bool compact)
+Sidebar::HeaderPadding Sidebar::headerPadding(bool compact, int overflow)
 {
-    m_compact = compact;
-    m_headerLayout->setContentsMargins(23, compact ? 16 : 38, 23, compact ? 20 : 38);
+    if (compact)
+        return {16, 20};
+    // Just above the threshold the full sidebar can be a little taller than
+    // the window; the header's air gives way first, never below the compact
+    // padding, so no row or footer line is cut.
+    const int shrink = qBound(0, overflow, (38 - 16) + (38 - 20));
+    const int top = qMin(38 - 16, (shrink + 1) / 2);
+    const int bottom = qMin(38 - 20, shrink - top);
+    const int rest = shrink - top - bottom;
+    return {38 - top - rest, 38 - bottom};
+}
+
+void Sidebar::applyLayout()
+{
+    m_compact = isCompact(height());
     for (QWidget *widget : std::as_const(m_fullOnly))
-        widget->setVisible(!compact);
+        widget->setVisible(!m_compact);
+    HeaderPadding padding = headerPadding(m_compact, 0);
+    m_headerLayout->setContentsMargins(23, padding.top, 23, padding.bottom);
+    if (!m_compact) {
+        layout()->invalidate();
+        const int overflow = layout()->minimumSize().height() - height();
+        padding = headerPadding(false, overflow);
+        m_headerLayout->setContentsMargins(23, padding.top, 23, padding.bottom);
+    }
+}
+
+QSize Sidebar::minimumSizeHint() const
+{
+    // The sidebar adapts to any height the window allows (see applyLayout);
+    // it must not hold the window open at the full layout's height.
+    return {columnWidth, 0};
 }
 
 void Sidebar::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (isCompact(height()) != m_compact)
-        applyCompact(isCompact(height()));
+    applyLayout();
 }
 
 void Sidebar::paintEvent(QPaintEvent *)

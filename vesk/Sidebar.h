@@ -25,12 +25,22 @@ public:
     static constexpr int compactBelowHeight = 640;
     static bool isCompact(int height) { return height < compactBelowHeight; }
 
+    struct HeaderPadding
+    {
+        int top;
+        int bottom;
+    };
+    // The brand header's vertical padding: 16/20 compact, 38/38 full, less in
+    // the full layout by the pixels it would overflow the column.
+    static HeaderPadding headerPadding(bool compact, int overflow);
+
     Sidebar(SharedObjects shared, QWidget *parent = nullptr);
 
     bool compact() const { return m_compact; }
     QListView *sectionList() const { return m_list; }
     // Whether the cleanup row shows its busy spinner.
     bool showsScanIndicator() const;
+    QSize minimumSizeHint() const override;
 
 signals:
     void settingsRequested();
@@ -40,7 +50,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void applyCompact(bool compact);
+    void applyLayout();
     void showSelection();
     void followPhase();
 

@@ -10,24 +10,40 @@ namespace vesk::AccessibleRoles {
 namespace {
 
 const char *const roleProperty = "vesk_accessibleRole";
+const char *const valueProperty = "vesk_accessibleValue";
 enum Mark
 {
     heading = 1,
-    decorative = 2
+    decorative = 2,
+    gauge = 3
 };
+
+QAccessible::Role roleFor(Mark mark)
+{
+    switch (mark) {
+    case heading:
+        return QAccessible::Heading;
+    case gauge:
+        return QAccessible::ProgressBar;
+    case decorative:
+        break;
+    }
+    return QAccessible::NoRole;
+}
 
 class MarkedWidget : public QAccessibleWidget
 {
 public:
     MarkedWidget(QWidget *widget, Mark mark)
-        : QAccessibleWidget(widget, mark == heading ? QAccessible::Heading : QAccessible::NoRole),
-          m_mark(mark)
+        : QAccessibleWidget(widget, roleFor(mark)), m_mark(mark)
     {}
 
     QString text(QAccessible::Text t) const override
     {
         if (m_mark == decorative)
             return {};
+        if (t == QAccessible::Value && m_mark == gauge)
+            return widget()->property(valueProperty).toString();
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
             if (const auto *label = qobject_cast<const QLabel *>(widget()))
                 return label->text();
@@ -67,12 +83,21 @@ void install()
 
 void markHeading(QWidget *widget)
 {
+    install();
     widget->setProperty(roleProperty, int(heading));
 }
 
 void markDecorative(QWidget *widget)
 {
+    install();
     widget->setProperty(roleProperty, int(decorative));
+}
+
+void markGauge(QWidget *widget, const QString &text)
+{
+    install();
+    widget->setProperty(roleProperty, int(gauge));
+    widget->setProperty(valueProperty, text);
 }
 
 } // namespace vesk::AccessibleRoles

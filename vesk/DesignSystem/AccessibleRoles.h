@@ -1,11 +1,12 @@
 #pragma once
 
+class QString;
 class QWidget;
 
 namespace vesk::AccessibleRoles {
 
-// Installs the accessibility factory that honours the marks below. Safe to
-// call more than once.
+// Installs the accessibility factory that honours the marks below. The marks
+// install it themselves; safe to call more than once.
 void install();
 
 // Reads the widget (a label) as a heading.
@@ -13,5 +14,9 @@ void markHeading(QWidget *widget);
 
 // Hides a purely decorative widget from assistive technology.
 void markDecorative(QWidget *widget);
+
+// Reads the widget as a progress bar whose value is announced as `text`
+// ("128 GB") rather than as a bare number.
+void markGauge(QWidget *widget, const QString &text);
 
 } // namespace vesk::AccessibleRoles

@@ -1,5 +1,6 @@
 #include "GaugeBar.h"
 
+#include "AccessibleRoles.h"
 #include "Palette.h"
 
 #include <QPainter>
@@ -12,6 +13,8 @@ GaugeBar::GaugeBar(double fraction, const QString &title, const QString &valueTe
     setRange(0, 1000);
     setValue(qRound(qBound(0.0, fraction, 1.0) * 1000));
     setTextVisible(false);
+    // Marked before anything can ask for its accessible interface.
+    AccessibleRoles::markGauge(this, valueText);
     setAccessibleName(title);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setFixedHeight(6);

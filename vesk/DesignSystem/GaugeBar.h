@@ -4,9 +4,9 @@
 
 namespace vesk {
 
-// A thin determinate bar in the palette's green. It is a QProgressBar so that
-// assistive technology reads it as one; its "text" is the figure it stands
-// for ("128 GB"), which is what a screen reader announces as the value.
+// A thin determinate bar in the palette's green, read by assistive technology
+// as a progress bar named after its title whose value is the figure it stands
+// for ("128 GB").
 class GaugeBar : public QProgressBar
 {
     Q_OBJECT

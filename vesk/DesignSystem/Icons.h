@@ -10,8 +10,8 @@ class QRectF;
 
 namespace vesk {
 
-// Symbol names are written as "name"_symbol, so that a test can find every
-// name the code uses and check that each has an icon.
+// Symbol names in the code carry the _symbol suffix (a literal such as the
+// leaf's), so that a test can find every name used and check its icon.
 constexpr QLatin1String operator""_symbol(const char *text, std::size_t size)
 {
     return QLatin1String(text, qsizetype(size));

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "DesignSystem/Fonts.h"
+#include "VeskApp.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// The application objects over a settings file of their own, as a person
+// would get them at start-up.
+class TestApp
+{
+public:
+    explicit TestApp(const QByteArray &ini = {})
+    {
+        const QString path = m_dir.filePath(QStringLiteral("vesk.conf"));
+        if (!ini.isEmpty()) {
+            QFile file(path);
+            if (file.open(QIODevice::WriteOnly))
+                file.write(ini);
+        }
+        m_store = std::make_unique<QSettings>(path, QSettings::IniFormat);
+        m_app = std::make_unique<vesk::VeskApp>(*m_store, false);
+    }
+
+    vesk::VeskApp &operator*() { return *m_app; }
+    vesk::VeskApp *operator->() { return m_app.get(); }
+    QString settingsPath() const { return m_store->fileName(); }
+    QByteArray settingsText() const
+    {
+        QFile file(settingsPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // Style and fonts as main() sets them.
+    static void prepareApplication()
+    {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        vesk::Fonts::registerBundled();
+        QApplication::setFont(vesk::Fonts::ui(13));
+    }
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<QSettings> m_store;
+    std::unique_ptr<vesk::VeskApp> m_app;
+};

@@ -1,0 +1,255 @@
+#include "TestApp.h"
+
+#include "DesignSystem/Icons.h"
+#include "DesignSystem/InfoNote.h"
+#include "DesignSystem/MetricCard.h"
+#include "DesignSystem/Page.h"
+#include "DesignSystem/PrimaryButton.h"
+#include "DesignSystem/VeskLeaf.h"
+#include "SystemAppearance.h"
+#include "Theme.h"
+#include "VeskCore/DemoProvider.h"
+
+#include <QAccessible>
+#include <QDirIterator>
+#include <QPainter>
+#include <QProgressBar>
+#include <QRegularExpression>
+#include <QTest>
+#include <QVBoxLayout>
+
+using namespace vesk;
+
+namespace {
+
+// Every symbol name the code writes as "name"_symbol, plus those in the data.
+QSet<QString> usedSymbols()
+{
+    QSet<QString> names;
+    const QRegularExpression literal(QStringLiteral("\"([^\"]+)\"_symbol"));
+    QDirIterator files(QStringLiteral(VESK_SOURCE_DIR "/vesk"),
+                       {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        QFile file(files.next());
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QString text = QString::fromUtf8(file.readAll());
+        for (const auto &match : literal.globalMatch(text))
+            names.insert(match.captured(1));
+    }
+    const DemoProvider data;
+    for (Section section : allCases<Section>())
+        names.insert(symbol(section));
+    for (const DemoApplication &app : data.applications())
+        names.insert(app.symbol);
+    for (const Protection &protection : data.protections())
+        names.insert(protection.symbol);
+    return names;
+}
+
+int opaquePixels(const QImage &image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += qAlpha(image.pixel(x, y)) > 0;
+    return count;
+}
+
+QImage paintedSymbol(const QString &name, qreal ratio)
+{
+    QImage image(QSize(24, 24) * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    Icons::paint(painter, QRectF(0, 0, 24, 24), name, Qt::red);
+    return image;
+}
+
+} // namespace
+
+class tst_DesignSystem : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TestApp::prepareApplication(); }
+    void everyUsedSymbolHasAnIcon();
+    void iconsAreTintedAndSharp();
+    void unknownSymbolDrawsAFallback();
+    void leavesAreClosedInsideTheirBox_data();
+    void leavesAreClosedInsideTheirBox();
+    void effectiveScheme_data();
+    void effectiveScheme();
+    void adaptiveColoursSwitchFixedOnesStay();
+    void pageColumnAndSpacing();
+    void longNotesWrap();
+    void metricCardGaugeIsReadable();
+};
+
+void tst_DesignSystem::everyUsedSymbolHasAnIcon()
+{
+    const QSet<QString> names = usedSymbols();
+    QVERIFY(names.size() > 20); // the scan found the code's symbols
+    for (const QString &name : names)
+        QVERIFY2(Icons::exists(name), qPrintable(name));
+}
+
+void tst_DesignSystem::iconsAreTintedAndSharp()
+{
+    const QImage single = paintedSymbol(QStringLiteral("leaf"), 1);
+    const QImage doubled = paintedSymbol(QStringLiteral("leaf"), 2);
+    QCOMPARE(doubled.size(), QSize(48, 48));
+    // Rendered at the device resolution, not scaled up: four times the pixels.
+    QVERIFY(opaquePixels(doubled) > 3 * opaquePixels(single));
+    for (int y = 0; y < doubled.height(); ++y)
+        for (int x = 0; x < doubled.width(); ++x)
+            if (qAlpha(doubled.pixel(x, y)) == 255)
+                QCOMPARE(QColor(doubled.pixel(x, y)), QColor(Qt::red));
+}
+
+void tst_DesignSystem::unknownSymbolDrawsAFallback()
+{
+    QVERIFY(!Icons::exists(QStringLiteral("no.such.symbol")));
+    QVERIFY(opaquePixels(paintedSymbol(QStringLiteral("no.such.symbol"), 1)) > 0);
+    QVERIFY(opaquePixels(paintedSymbol(QString(), 2)) > 0);
+    QImage empty(1, 1, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&empty);
+    Icons::paint(painter, QRectF(0, 0, 0, 0), QStringLiteral("leaf"), Qt::red); // no size
+}
+
+void tst_DesignSystem::leavesAreClosedInsideTheirBox_data()
+{
+    QTest::addColumn<bool>("lower");
+    QTest::addColumn<QPointF>("start");
+    QTest::newRow("upper") << false << QPointF(0.13, 0.52);
+    QTest::newRow("lower") << true << QPointF(0.13, 0.66);
+}
+
+void tst_DesignSystem::leavesAreClosedInsideTheirBox()
+{
+    QFETCH(bool, lower);
+    QFETCH(QPointF, start);
+    const QSizeF box(200, 100);
+    const QPainterPath leaf = VeskLeaf::path(lower, box);
+    const QPointF expected(start.x() * box.width(), start.y() * box.height());
+    QCOMPARE(leaf.elementAt(0), expected);
+    QCOMPARE(QPointF(leaf.elementAt(leaf.elementCount() - 1)), expected);
+    QVERIFY(QRectF(QPointF(0, 0), box).contains(leaf.boundingRect()));
+    QVERIFY(leaf.boundingRect().width() > box.width() * 0.6); // x scales with W
+}
+
+void tst_DesignSystem::effectiveScheme_data()
+{
+    QTest::addColumn<Appearance>("preference");
+    QTest::addColumn<bool>("systemDark");
+    QTest::addColumn<Palette::Scheme>("scheme");
+    QTest::newRow("system light") << Appearance::system << false << Palette::Scheme::light;
+    QTest::newRow("system dark") << Appearance::system << true << Palette::Scheme::dark;
+    QTest::newRow("light over dark") << Appearance::light << true << Palette::Scheme::light;
+    QTest::newRow("dark over light") << Appearance::dark << false << Palette::Scheme::dark;
+
+    QCOMPARE(SystemAppearance::darkFromPortalValue(1), std::optional<bool>(true));
+    QCOMPARE(SystemAppearance::darkFromPortalValue(2), std::optional<bool>(false));
+    QCOMPARE(SystemAppearance::darkFromPortalValue(0), std::nullopt);
+    QCOMPARE(SystemAppearance::darkFromPortalValue(7), std::nullopt);
+}
+
+void tst_DesignSystem::effectiveScheme()
+{
+    QFETCH(Appearance, preference);
+    QFETCH(bool, systemDark);
+    QFETCH(Palette::Scheme, scheme);
+    QCOMPARE(Theme::effectiveScheme(preference, systemDark), scheme);
+}
+
+void tst_DesignSystem::adaptiveColoursSwitchFixedOnesStay()
+{
+    const Palette::Scheme saved = Palette::scheme();
+    Palette::setScheme(Palette::Scheme::light);
+    const QColor lightCard = Palette::card();
+    const QList<QColor> lightSeries = Palette::colors();
+    const QColor lightGreen = Palette::green();
+    Palette::setScheme(Palette::Scheme::dark);
+    QCOMPARE(Palette::card(), QColor(0x20373B));
+    QCOMPARE(lightCard, QColor(0xFFFFFF));
+    QCOMPARE(Palette::colors(), lightSeries);
+    QCOMPARE(Palette::green(), lightGreen);
+    QCOMPARE(Palette::colors().size(), 6);
+    Palette::setScheme(saved);
+}
+
+void tst_DesignSystem::pageColumnAndSpacing()
+{
+    TestApp app;
+    Page page(app->preferences());
+    auto *first = new QWidget;
+    first->setMinimumHeight(20);
+    auto *second = new QWidget;
+    second->setMinimumHeight(20);
+    page.addWidget(first);
+    page.addWidget(second);
+    page.addStretch();
+    page.resize(1600, 700);
+    page.show();
+    QCoreApplication::processEvents();
+
+    // A 1250-wide column, centred, content inset by 30.
+    const int left = first->mapTo(&page, QPoint(0, 0)).x();
+    QCOMPARE(first->width(), Page::maximumColumnWidth - 2 * Page::padding);
+    QCOMPARE(left, (page.viewport()->width() - Page::maximumColumnWidth) / 2 + Page::padding);
+    QCOMPARE(second->y() - first->geometry().bottom() - 1, 26);
+
+    app->preferences().setCompactCards(true);
+    QCoreApplication::processEvents();
+    QCOMPARE(second->y() - first->geometry().bottom() - 1, 18);
+
+    page.resize(900, 700);
+    QCoreApplication::processEvents();
+    QCOMPARE(first->width(), page.viewport()->width() - 2 * Page::padding);
+}
+
+void tst_DesignSystem::longNotesWrap()
+{
+    QWidget host;
+    auto *layout = new QVBoxLayout(&host);
+    const QString text = QStringLiteral("Una nota llarga que explica amb calma. ").repeated(12);
+    auto *note = new InfoNote(text, QStringLiteral("info.circle"));
+    layout->addWidget(note);
+    layout->addStretch(1);
+    host.resize(320, 800);
+    host.show();
+    QCoreApplication::processEvents();
+    QVERIFY(note->height() > 4 * QFontMetrics(note->font()).height());
+    QVERIFY(note->width() <= 320);
+}
+
+void tst_DesignSystem::metricCardGaugeIsReadable()
+{
+    MetricCard withGauge(QStringLiteral("Emmagatzematge"), QStringLiteral("internaldrive"),
+                         QStringLiteral("128 GB"), QStringLiteral("disponibles de 512 GB"), 0.75,
+                         QStringLiteral("384 GB ocupats"));
+    auto *bar = withGauge.findChild<QProgressBar *>();
+    QVERIFY(bar);
+    QAccessibleInterface *gauge = QAccessible::queryAccessibleInterface(bar);
+    QCOMPARE(gauge->text(QAccessible::Name), QStringLiteral("Emmagatzematge"));
+    QCOMPARE(gauge->text(QAccessible::Value), QStringLiteral("128 GB"));
+
+    MetricCard withoutGauge(QStringLiteral("Aplicacions"), QStringLiteral("square.stack.3d.up"),
+                            QStringLiteral("5"), QStringLiteral("aplicacions de mostra"),
+                            std::nullopt, QStringLiteral("2 aplicacions per revisar"));
+    QVERIFY(!withoutGauge.findChild<QProgressBar *>());
+
+    // Pressed primary buttons are drawn lighter.
+    PrimaryButton button(QStringLiteral("Analitza ara"));
+    button.resize(button.sizeHint());
+    const QPoint inside(6, button.height() / 2);
+    const QColor normal = button.grab().toImage().pixelColor(inside);
+    button.setDown(true);
+    const QColor pressed = button.grab().toImage().pixelColor(inside);
+    QVERIFY(pressed.lightness() > normal.lightness());
+}
+
+QTEST_MAIN(tst_DesignSystem)
+#include "tst_DesignSystem.moc"

@@ -1,0 +1,194 @@
+#include "TestApp.h"
+
+#include "DesignSystem/SegmentButton.h"
+#include "SettingsView.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace vesk;
+
+namespace {
+
+template <typename T> T *findByText(QWidget *root, const QString &text)
+{
+    for (T *widget : root->findChildren<T *>()) {
+        if (widget->text() == text && widget->isVisibleTo(root))
+            return widget;
+    }
+    return nullptr;
+}
+
+// Where a person clicks a check box: on its box, not the empty space beside it.
+QPoint indicator(QCheckBox *box)
+{
+    return {8, box->height() / 2};
+}
+
+SettingsView *openSettings(TestApp &app, const QString &tab)
+{
+    app->showSettings();
+    SettingsView *view = app->settingsWindow();
+    view->setTab(tab);
+    return view;
+}
+
+} // namespace
+
+class tst_Settings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TestApp::prepareApplication(); }
+    void controlsWriteTheirPreference_data();
+    void controlsWriteTheirPreference();
+    void categoryTogglesStayInMemory();
+    void exclusionsEditor();
+    void oneWindowStartingAtGeneral();
+    void unknownTabShowsAbout();
+};
+
+void tst_Settings::controlsWriteTheirPreference_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QByteArray>("written");
+
+    QTest::newRow("appearance") << "Fosc" << QByteArray("appearance=Fosc");
+    QTest::newRow("start section") << "En obrir vesk" << QByteArray("startSection=Privacitat");
+    QTest::newRow("compact cards")
+        << "Espaiat compacte entre targetes" << QByteArray("compactCards=true");
+    QTest::newRow("preselection") << "Preselecciona candidats de baix risc"
+                                  << QByteArray("preselectLowRisk=false");
+}
+
+void tst_Settings::controlsWriteTheirPreference()
+{
+    QFETCH(QString, control);
+    QFETCH(QByteArray, written);
+
+    TestApp app;
+    const bool cleanupTab = control.startsWith(QStringLiteral("Preselecciona"));
+    SettingsView *view =
+        openSettings(app, cleanupTab ? QStringLiteral("Neteja") : QStringLiteral("General"));
+    if (auto *segment = findByText<SegmentButton>(view, control)) {
+        QTest::mouseClick(segment, Qt::LeftButton);
+        QCOMPARE(app->preferences().appearance(), Appearance::dark);
+    } else if (auto *box = findByText<QCheckBox>(view, control)) {
+        QTest::mouseClick(box, Qt::LeftButton, {}, indicator(box));
+    } else {
+        QComboBox *picker = nullptr;
+        for (QComboBox *combo : view->findChildren<QComboBox *>()) {
+            if (combo->accessibleName() == control)
+                picker = combo;
+        }
+        QVERIFY(picker);
+        picker->setFocus();
+        for (int i = 0; i < int(Section::privacy); ++i)
+            QTest::keyClick(picker, Qt::Key_Down);
+        QCOMPARE(app->preferences().startSection(), Section::privacy);
+        // The shown section only changes at the next launch.
+        QCOMPARE(app->navigation().selection(), Section::home);
+    }
+    QVERIFY2(app.settingsText().contains(written), app.settingsText().constData());
+}
+
+void tst_Settings::categoryTogglesStayInMemory()
+{
+    TestApp app;
+    SettingsView *view = openSettings(app, QStringLiteral("Neteja"));
+    const QByteArray before = app.settingsText();
+    for (const QString &category : SettingsView::scanCategories()) {
+        QCheckBox *box = findByText<QCheckBox>(view, category);
+        QVERIFY(box);
+        QVERIFY(box->isChecked());
+        QTest::mouseClick(box, Qt::LeftButton, {}, indicator(box));
+    }
+    const QStringList all = SettingsView::scanCategories();
+    QCOMPARE(app->preferences().excludedCategories(), QSet<QString>(all.cbegin(), all.cend()));
+    QCOMPARE(app.settingsText(), before);
+
+    QCheckBox *large = findByText<QCheckBox>(view, QStringLiteral("Fitxers grans"));
+    QTest::mouseClick(large, Qt::LeftButton, {}, indicator(large));
+    QVERIFY(!app->preferences().excludedCategories().contains(QStringLiteral("Fitxers grans")));
+
+    // A change from elsewhere shows in the toggles.
+    app->preferences().setCategoryExcluded(QStringLiteral("Aplicacions"), false);
+    QVERIFY(findByText<QCheckBox>(view, QStringLiteral("Aplicacions"))->isChecked());
+}
+
+void tst_Settings::exclusionsEditor()
+{
+    TestApp app;
+    SettingsView *view = openSettings(app, QStringLiteral("Exclusions"));
+    QCOMPARE(view->exclusions(), (QStringList{"Documents personals", "Recursos compartits"}));
+
+    QAbstractButton *add = findByText<QAbstractButton>(view, QStringLiteral("Afegeix"));
+    QVERIFY(add && add->isEnabled());
+    QTest::mouseClick(add, Qt::LeftButton);
+    QCOMPARE(view->exclusions(),
+             (QStringList{"Arxiu familiar", "Documents personals", "Recursos compartits"}));
+    QVERIFY(!add->isEnabled());
+
+    QComboBox *example = nullptr;
+    for (QComboBox *combo : view->findChildren<QComboBox *>()) {
+        if (combo->accessibleName() == QStringLiteral("Exemple"))
+            example = combo;
+    }
+    QVERIFY(example);
+    example->setCurrentIndex(1); // "Aplicació Taller"
+    QVERIFY(add->isEnabled());
+
+    // Remove every row; only the picker row stays.
+    while (!view->exclusions().isEmpty()) {
+        const qsizetype before = view->exclusions().size();
+        QAbstractButton *remove = nullptr;
+        // Rebuilt rows are shown once the event loop runs.
+        QTRY_VERIFY((remove = findByText<QAbstractButton>(
+                         view, QStringLiteral("Retira de l’exemple"))) != nullptr);
+        QTest::mouseClick(remove, Qt::LeftButton);
+        QCOMPARE(view->exclusions().size(), before - 1);
+        // The rows are rebuilt once the click has finished.
+        const auto removeButtons = [view] {
+            const auto buttons = view->findChildren<QAbstractButton *>();
+            return std::count_if(buttons.cbegin(), buttons.cend(), [](QAbstractButton *b) {
+                return b->text() == QStringLiteral("Retira de l’exemple");
+            });
+        };
+        QTRY_COMPARE(removeButtons(), before - 1);
+    }
+    QVERIFY(add->isVisibleTo(view));
+    QVERIFY(example->isVisibleTo(view));
+}
+
+void tst_Settings::oneWindowStartingAtGeneral()
+{
+    TestApp app;
+    SettingsView *first = openSettings(app, QStringLiteral("Permisos"));
+    app->showSettings();
+    QCOMPARE(app->settingsWindow(), first);
+    QCOMPARE(first->tab(), QStringLiteral("Permisos"));
+
+    const QPointer<SettingsView> closed = first;
+    first->close();
+    QTRY_VERIFY(closed.isNull());
+    app->showSettings();
+    QVERIFY(app->settingsWindow());
+    QCOMPARE(app->settingsWindow()->tab(), QStringLiteral("General"));
+}
+
+void tst_Settings::unknownTabShowsAbout()
+{
+    TestApp app;
+    SettingsView *view = openSettings(app, QStringLiteral("Inexistent"));
+    QCOMPARE(view->tab(), QStringLiteral("Quant a"));
+    QVERIFY(findByText<QLabel>(view->currentPage(), QStringLiteral("Versió 0.1 · Fase 1")));
+}
+
+QTEST_MAIN(tst_Settings)
+#include "tst_Settings.moc"

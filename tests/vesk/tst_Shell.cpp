@@ -1,0 +1,261 @@
+#include "TestApp.h"
+
+#include "MainWindow.h"
+#include "RootView.h"
+#include "ScreenFactory.h"
+#include "Sidebar.h"
+#include "TitleBar.h"
+#include "VeskCore/DemoSession.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QLabel>
+#include <QListView>
+#include <QMessageBox>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace vesk;
+using namespace std::chrono_literals;
+
+namespace {
+
+QPoint rowCentre(QListView *list, Section section)
+{
+    return list->visualRect(list->model()->index(int(section), 0)).center();
+}
+
+void showMain(TestApp &app)
+{
+    MainWindow *window = app->mainWindow();
+    window->show();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+} // namespace
+
+class tst_Shell : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TestApp::prepareApplication(); }
+    void opensOnTheStoredStartSection();
+    void sidebarAndShortcutsSelectOnlyTheSection_data();
+    void sidebarAndShortcutsSelectOnlyTheSection();
+    void choosingTheShownSectionKeepsItsScreen();
+    void selectedRowIsSelectedForScreenReaders();
+    void compactSidebarThreshold_data();
+    void compactSidebarThreshold();
+    void scanIndicatorFollowsTheScan();
+    void appearanceRepaintsWithoutRebuilding();
+    void settingsLinkAndAboutLeaveTheSelection();
+};
+
+void tst_Shell::opensOnTheStoredStartSection()
+{
+    TestApp app("[General]\nstartSection=Historial\n");
+    QCOMPARE(app->navigation().selection(), Section::history);
+    QCOMPARE(app->mainWindow()->rootView()->titleBar()->title(), QStringLiteral("Historial"));
+    QCOMPARE(app->mainWindow()->size(), MainWindow::defaultSize);
+    QCOMPARE(app->mainWindow()->windowTitle(), QStringLiteral("vesk"));
+    QCOMPARE(app->mainWindow()->rootView()->minimumSize(), MainWindow::minimumContentSize);
+}
+
+void tst_Shell::sidebarAndShortcutsSelectOnlyTheSection_data()
+{
+    QTest::addColumn<Section>("section");
+    QTest::addColumn<bool>("byKeyboard");
+    for (Section section : allCases<Section>()) {
+        if (section == Section::home)
+            continue; // the start section: nothing would change
+        QTest::addRow("click %s", qPrintable(rawValue(section))) << section << false;
+        QTest::addRow("Ctrl+%d", int(section) + 1) << section << true;
+    }
+}
+
+void tst_Shell::sidebarAndShortcutsSelectOnlyTheSection()
+{
+    QFETCH(Section, section);
+    QFETCH(bool, byKeyboard);
+
+    TestApp app;
+    showMain(app);
+    RootView *root = app->mainWindow()->rootView();
+    const QPointer<QWidget> before = root->screen();
+    const QByteArray settingsBefore = app.settingsText();
+    QSignalSpy mode(&app->navigation(), &NavigationState::storageModeChanged);
+    QSignalSpy phase(&app->session(), &DemoSession::phaseChanged);
+
+    if (byKeyboard) {
+        QTest::keyClick(app->mainWindow(), Qt::Key(Qt::Key_1 + int(section)), Qt::ControlModifier);
+    } else {
+        QListView *list = root->sidebar()->sectionList();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, section));
+    }
+
+    QCOMPARE(app->navigation().selection(), section);
+    QCOMPARE(root->titleBar()->title(), ScreenFactory::title(section));
+    QCOMPARE(root->sidebar()->sectionList()->currentIndex().row(), int(section));
+    QVERIFY(root->screen() != before.data());
+    QTRY_VERIFY(before.isNull()); // the old screen is freed
+    // Nothing else moved.
+    QCOMPARE(mode.size(), 0);
+    QCOMPARE(phase.size(), 0);
+    QCOMPARE(app->preferences().startSection(), Section::home);
+    QCOMPARE(app.settingsText(), settingsBefore);
+}
+
+void tst_Shell::choosingTheShownSectionKeepsItsScreen()
+{
+    TestApp app;
+    showMain(app);
+    RootView *root = app->mainWindow()->rootView();
+    QWidget *screen = root->screen();
+    QSignalSpy changed(root, &RootView::screenChanged);
+    QListView *list = root->sidebar()->sectionList();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, Section::home));
+    QTest::keyClick(app->mainWindow(), Qt::Key_1, Qt::ControlModifier);
+    QCOMPARE(changed.size(), 0);
+    QCOMPARE(root->screen(), screen);
+}
+
+void tst_Shell::selectedRowIsSelectedForScreenReaders()
+{
+    TestApp app;
+    showMain(app);
+    app->navigation().setSelection(Section::privacy);
+    QListView *list = app->mainWindow()->rootView()->sidebar()->sectionList();
+    QAccessibleInterface *listInterface = QAccessible::queryAccessibleInterface(list);
+    QVERIFY(listInterface);
+    QCOMPARE(listInterface->text(QAccessible::Name), QStringLiteral("Seccions"));
+
+    int selectedRows = 0;
+    for (int i = 0; i < listInterface->childCount(); ++i) {
+        QAccessibleInterface *row = listInterface->child(i);
+        QVERIFY(row);
+        if (row->state().selected) {
+            ++selectedRows;
+            QCOMPARE(row->text(QAccessible::Name), QStringLiteral("Privacitat"));
+        }
+    }
+    QCOMPARE(selectedRows, 1);
+}
+
+void tst_Shell::compactSidebarThreshold_data()
+{
+    QTest::addColumn<int>("height");
+    QTest::addColumn<bool>("compact");
+    QTest::newRow("minimum window") << 580 << true;
+    QTest::newRow("639") << 639 << true;
+    QTest::newRow("640") << 640 << false;
+    QTest::newRow("default window") << 760 << false;
+}
+
+void tst_Shell::compactSidebarThreshold()
+{
+    QFETCH(int, height);
+    QFETCH(bool, compact);
+    QCOMPARE(Sidebar::isCompact(height), compact);
+
+    TestApp app;
+    MainWindow *window = app->mainWindow();
+    window->show();
+    RootView *root = window->rootView();
+    window->resize(QSize(1000, height) + window->size() - root->size());
+    QCoreApplication::processEvents();
+    Sidebar *sidebar = root->sidebar();
+    QCOMPARE(sidebar->height(), height);
+    QCOMPARE(sidebar->compact(), compact);
+    // Everything fits: the footer's version line ends inside the column.
+    const QLabel *version = nullptr;
+    for (const QLabel *label : sidebar->findChildren<QLabel *>())
+        if (label->text() == QStringLiteral("vesk 0.1 · Prototip"))
+            version = label;
+    QVERIFY(version);
+    QVERIFY(version->mapTo(sidebar, QPoint(0, version->height())).y() <= height);
+    // The eyebrow only appears in the full sidebar.
+    bool eyebrowShown = false;
+    for (const QLabel *label : sidebar->findChildren<QLabel *>())
+        eyebrowShown |=
+            label->text() == QStringLiteral("EL TEU ESPAI, A PUNT") && label->isVisibleTo(sidebar);
+    QCOMPARE(eyebrowShown, !compact);
+}
+
+void tst_Shell::scanIndicatorFollowsTheScan()
+{
+    TestApp app;
+    showMain(app);
+    Sidebar *sidebar = app->mainWindow()->rootView()->sidebar();
+    QVERIFY(!sidebar->showsScanIndicator());
+
+    app->session().start(true, {}, 10ms);
+    QVERIFY(sidebar->showsScanIndicator());
+    app->navigation().setSelection(Section::history); // any section
+    QVERIFY(sidebar->showsScanIndicator());
+    QSignalSpy phase(&app->session(), &DemoSession::phaseChanged);
+    QVERIFY(phase.wait(5000));
+    QCOMPARE(app->session().phase(), ScanPhase::results);
+    QVERIFY(!sidebar->showsScanIndicator());
+
+    app->session().start(true, {}, 1h);
+    QVERIFY(sidebar->showsScanIndicator());
+    app->session().cancel();
+    QVERIFY(!sidebar->showsScanIndicator());
+}
+
+void tst_Shell::appearanceRepaintsWithoutRebuilding()
+{
+    TestApp app;
+    showMain(app);
+    RootView *root = app->mainWindow()->rootView();
+    QWidget *screen = root->screen();
+    const QPoint titleBarPixel(root->titleBar()->width() / 2, 5);
+
+    QCOMPARE(root->titleBar()->grab().toImage().pixelColor(titleBarPixel), QColor(0xF4F5F2));
+    app->preferences().setAppearance(Appearance::dark);
+    QCOMPARE(app->theme().scheme(), Palette::Scheme::dark);
+    QCOMPARE(root->titleBar()->grab().toImage().pixelColor(titleBarPixel), QColor(0x15272A));
+    QCOMPARE(root->screen(), screen);
+
+    // "Sistema" follows the desktop, live.
+    app->preferences().setAppearance(Appearance::system);
+    QCOMPARE(app->theme().scheme(), Palette::Scheme::light);
+    app->systemAppearance().setPortalPreference(true);
+    QCOMPARE(app->theme().scheme(), Palette::Scheme::dark);
+    app->preferences().setAppearance(Appearance::light);
+    app->systemAppearance().setPortalPreference(true);
+    QCOMPARE(app->theme().scheme(), Palette::Scheme::light);
+    QCOMPARE(root->screen(), screen);
+}
+
+void tst_Shell::settingsLinkAndAboutLeaveTheSelection()
+{
+    TestApp app;
+    showMain(app);
+    app->navigation().setSelection(Section::storage);
+    Sidebar *sidebar = app->mainWindow()->rootView()->sidebar();
+    QAbstractButton *link = nullptr;
+    for (QAbstractButton *button : sidebar->findChildren<QAbstractButton *>()) {
+        if (button->text() == QStringLiteral("Configuració"))
+            link = button;
+    }
+    QVERIFY(link);
+    QTest::mouseClick(link, Qt::LeftButton);
+    QVERIFY(app->settingsWindow());
+    QVERIFY(app->settingsWindow()->isVisible());
+    QCOMPARE(app->navigation().selection(), Section::storage);
+
+    app->showAbout();
+    QMessageBox *about = app->aboutBox();
+    QVERIFY(about);
+    QVERIFY(about->text().contains(QStringLiteral("0.1 · Demostració")));
+    QVERIFY(about->informativeText().contains(QStringLiteral("El teu Mac, en forma.")));
+    about->close();
+    QCOMPARE(app->navigation().selection(), Section::storage);
+}
+
+QTEST_MAIN(tst_Shell)
+#include "tst_Shell.moc"
