@@ -3,7 +3,7 @@
 namespace vesk {
 
 ScanTask::ScanTask(qint64 number, std::chrono::milliseconds tick, QObject *parent)
-    : QObject(parent), m_number(number)
+    : QObject(parent), m_number(number), m_timer(this)
 {
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(std::max(tick, std::chrono::milliseconds::zero()));

@@ -44,6 +44,9 @@ void RootView::showSection()
     }
     m_screen = ScreenFactory::create(section, m_shared);
     m_detail->addWidget(m_screen, 1);
+    // Shown now rather than on the next turn of the event loop, so no frame
+    // is painted without it.
+    m_screen->show();
     m_titleBar->setTitle(ScreenFactory::title(section));
     emit screenChanged();
 }

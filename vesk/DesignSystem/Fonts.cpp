@@ -16,14 +16,13 @@ QString roundedFamily()
     return QStringLiteral("Quicksand");
 }
 
-bool hasFamily(const QString &family)
+// Families in order of preference; Qt takes the first one installed. Asking
+// the database whether a family exists costs a fontconfig substitution per
+// call, which adds up over the many labels of a screen.
+QFont make(const QStringList &families, qreal pixels, QFont::Weight weight)
 {
-    return QFontDatabase::hasFamily(family);
-}
-
-QFont make(const QString &family, qreal pixels, QFont::Weight weight)
-{
-    QFont font = hasFamily(family) ? QFont(family) : QGuiApplication::font();
+    QFont font;
+    font.setFamilies(families);
     font.setPixelSize(qMax(1, qRound(pixels)));
     font.setWeight(weight);
     font.setHintingPreference(QFont::PreferNoHinting);
@@ -48,7 +47,7 @@ QFont ui(qreal pixels, QFont::Weight weight)
     font.setWeight(weight);
     return font;
 #else
-    return make(interFamily(), pixels, weight);
+    return make({interFamily()}, pixels, weight);
 #endif
 }
 
@@ -57,11 +56,9 @@ QFont rounded(qreal pixels, QFont::Weight weight)
 #ifdef Q_OS_MACOS
     return ui(pixels, weight);
 #else
-    if (!hasFamily(roundedFamily()))
-        return ui(pixels, weight);
     // Quicksand has no semibold cut; its bold is the closest match.
     const QFont::Weight mapped = weight == QFont::DemiBold ? QFont::Bold : weight;
-    return make(roundedFamily(), pixels, mapped);
+    return make({roundedFamily(), interFamily()}, pixels, mapped);
 #endif
 }
 

@@ -1,0 +1,309 @@
+// vesk-bench: start-up, memory, section switches, resizes, the appearance
+// switch and idle wake-ups, measured in one run with repeated samples. Prints
+// a table, and as its last line one JSON object with every figure.
+//
+//   vesk-bench [--runs N] [--switches N]
+
+#include "DesignSystem/Fonts.h"
+#include "FirstPaintProbe.h"
+#include "Launcher.h"
+#include "MainWindow.h"
+#include "ScreenFactory.h"
+#include "SettingsView.h"
+#include "Stats.h"
+#include "VeskApp.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+
+using namespace vesk;
+
+namespace {
+
+double msSince(const QElapsedTimer &timer)
+{
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+QJsonObject toJson(const Stats &stats)
+{
+    return {{"min", stats.minimum},
+            {"median", stats.median},
+            {"max", stats.maximum},
+            {"samples", stats.count}};
+}
+
+void printRow(const char *name, const Stats &stats, const char *unit)
+{
+    std::printf("  %-34s %9.2f %9.2f %9.2f %s  (n=%d)\n", name, stats.minimum, stats.median,
+                stats.maximum, unit, stats.count);
+}
+
+// Runs `program` with `arguments` until it reports its first paint; returns
+// the wall time in ms and the peak resident memory in kB it reported.
+std::pair<double, double> timeStartup(const QString &program, const QStringList &arguments,
+                                      const QProcessEnvironment &environment)
+{
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::SeparateChannels);
+    QElapsedTimer timer;
+    timer.start();
+    child.start(program, arguments);
+    QByteArray output;
+    while (!output.contains('\n') && child.waitForReadyRead(10000))
+        output += child.readAllStandardOutput();
+    const double elapsed = msSince(timer);
+    child.waitForFinished(10000);
+    const QList<QByteArray> words = output.trimmed().split(' ');
+    if (words.value(0) != "painted")
+        return {-1, -1};
+    return {elapsed, words.value(1).toDouble()};
+}
+
+// Counts timer events and paints delivered while it lives.
+class EventCounter : public QObject
+{
+public:
+    explicit EventCounter(QObject *ignored) : m_ignored(ignored)
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    ~EventCounter() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+    int timers = 0;
+    int scanTicks = 0;
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Timer && watched != m_ignored) {
+            ++timers;
+            if (watched->parent() && watched->parent()->inherits("vesk::ScanTask"))
+                ++scanTicks;
+        } else if (event->type() == QEvent::Paint) {
+            ++paints;
+        }
+        return false;
+    }
+
+private:
+    QObject *m_ignored;
+};
+
+void runFor(int ms, QTimer &timer)
+{
+    QEventLoop loop;
+    timer.setSingleShot(true);
+    timer.setInterval(ms);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timer.start();
+    loop.exec();
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc > 1 && qstrcmp(argv[1], "--child-startup") == 0) {
+        int childArgc = 1;
+        return launch(childArgc, argv, [](MainWindow &window) { new FirstPaintProbe(&window); });
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption runs(QStringLiteral("runs"),
+                                  QStringLiteral("Start-up samples per program."),
+                                  QStringLiteral("n"), QStringLiteral("10"));
+    const QCommandLineOption switches(QStringLiteral("switches"),
+                                      QStringLiteral("Switches into each section."),
+                                      QStringLiteral("n"), QStringLiteral("30"));
+    parser.addOptions({runs, switches});
+    parser.process(app);
+    const int runCount = qMax(1, parser.value(runs).toInt());
+    const int switchCount = qMax(1, parser.value(switches).toInt());
+
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    Fonts::registerBundled();
+    QApplication::setFont(Fonts::ui(13));
+
+    QJsonObject json;
+    QTemporaryDir home;
+
+    // 1–2. Start-up and peak memory, vesk and the minimal window alternating.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+    const QString self = QCoreApplication::applicationFilePath();
+    const QString minimal = QCoreApplication::applicationDirPath() + "/vesk-bench-minimal";
+    QList<double> vStart, vMemory, mStart, mMemory;
+    for (int i = 0; i < runCount; ++i) {
+        const auto [vt, vm] = timeStartup(self, {QStringLiteral("--child-startup")}, environment);
+        const auto [mt, mm] = timeStartup(minimal, {}, environment);
+        if (vt > 0) {
+            vStart << vt;
+            vMemory << vm / 1024.0;
+        }
+        if (mt > 0) {
+            mStart << mt;
+            mMemory << mm / 1024.0;
+        }
+    }
+    const Stats vStartup = Stats::of(vStart), bStartup = Stats::of(mStart);
+    const Stats vMem = Stats::of(vMemory), bMem = Stats::of(mMemory);
+    std::printf("vesk-bench (Qt %s, %d start-up samples, %d switches per section)\n\n", qVersion(),
+                runCount, switchCount);
+    std::printf("  %-34s %9s %9s %9s\n", "", "min", "median", "max");
+    printRow("start-up, vesk", vStartup, "ms");
+    printRow("start-up, minimal Qt window", bStartup, "ms");
+    printRow("peak memory, vesk", vMem, "MiB");
+    printRow("peak memory, minimal Qt window", bMem, "MiB");
+    const double startupRatio = bStartup.median > 0 ? vStartup.median / bStartup.median : 0;
+    const double memoryRatio = bMem.median > 0 ? vMem.median / bMem.median : 0;
+    std::printf("  start-up ratio %.2f, memory ratio %.2f (medians)\n\n", startupRatio,
+                memoryRatio);
+    json["startup"] = QJsonObject{
+        {"vesk_ms", toJson(vStartup)}, {"minimal_ms", toJson(bStartup)}, {"ratio", startupRatio}};
+    json["peak_memory"] = QJsonObject{
+        {"vesk_mib", toJson(vMem)}, {"minimal_mib", toJson(bMem)}, {"ratio", memoryRatio}};
+
+    // The application as a person has it, over a throw-away settings file.
+    QSettings store(home.filePath(QStringLiteral("bench.conf")), QSettings::IniFormat);
+    VeskApp application(store, false);
+    MainWindow *window = application.mainWindow();
+    window->show();
+    settle();
+    const QSize chrome = window->size() - window->centralWidget()->size();
+    window->resize(QSize(1100, 760) + chrome);
+    settle();
+
+    // 3. Section switches: selection set to the new screen painted.
+    QJsonObject switchJson;
+    const QList<Section> sections = allCases<Section>();
+    for (Section section : sections) {
+        QList<double> samples;
+        for (int i = 0; i < switchCount; ++i) {
+            const Section away = section == Section::home ? Section::history : Section::home;
+            application.navigation().setSelection(away);
+            settle();
+            QElapsedTimer timer;
+            timer.start();
+            application.navigation().setSelection(section);
+            QCoreApplication::sendPostedEvents();
+            window->repaint();
+            samples << msSince(timer);
+            settle();
+        }
+        const Stats stats = Stats::of(samples);
+        printRow(qPrintable(QStringLiteral("switch to ") + ScreenFactory::title(section)), stats,
+                 "ms");
+        switchJson[rawValue(section)] = toJson(stats);
+    }
+    json["section_switch_ms"] = switchJson;
+
+    // 4. Resize between the minimum and a large window, relayout and paint.
+    QJsonObject resizeJson;
+    for (Section section : sections) {
+        application.navigation().setSelection(section);
+        settle();
+        QList<double> samples;
+        for (int i = 0; i < 10; ++i) {
+            const QSize size = i % 2 ? QSize(1600, 1000) : QSize(800, 580);
+            QElapsedTimer timer;
+            timer.start();
+            window->resize(size + chrome);
+            QCoreApplication::sendPostedEvents();
+            window->repaint();
+            samples << msSince(timer);
+        }
+        const Stats stats = Stats::of(samples);
+        printRow(qPrintable(QStringLiteral("resize ") + ScreenFactory::title(section)), stats,
+                 "ms");
+        resizeJson[rawValue(section)] = toJson(stats);
+    }
+    json["resize_ms"] = resizeJson;
+    window->resize(QSize(1100, 760) + chrome);
+    application.navigation().setSelection(Section::home);
+    settle();
+
+    // 5. Appearance switch, both windows repainted.
+    application.showSettings();
+    settle();
+    QList<double> appearanceSamples;
+    for (int i = 0; i < 20; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        application.preferences().setAppearance(i % 2 ? Appearance::light : Appearance::dark);
+        window->repaint();
+        application.settingsWindow()->repaint();
+        appearanceSamples << msSince(timer);
+        settle();
+    }
+    const Stats appearance = Stats::of(appearanceSamples);
+    printRow("appearance switch (both windows)", appearance, "ms");
+    json["appearance_switch_ms"] = toJson(appearance);
+    application.settingsWindow()->close();
+    settle();
+
+    // 6. Idle for two seconds, then one simulated scan at 90 ms.
+    QTimer clock;
+    int idleTimers = 0, idlePaints = 0, scanTicks = 0, scanTimers = 0;
+    {
+        EventCounter counter(&clock);
+        runFor(2000, clock);
+        idleTimers = counter.timers;
+        idlePaints = counter.paints;
+    }
+    {
+        EventCounter counter(&clock);
+        application.session().start(true, {}, std::chrono::milliseconds(90));
+        runFor(4500 + 400, clock);
+        scanTicks = counter.scanTicks;
+        scanTimers = counter.timers;
+    }
+    std::printf("\n  idle 2 s: %d timer events, %d paints\n", idleTimers, idlePaints);
+    std::printf("  one scan at 90 ms: %d scan ticks, %d timer events in all (with the "
+                "sidebar spinner), phase %s\n",
+                scanTicks, scanTimers,
+                application.session().phase() == ScanPhase::results ? "results" : "not finished");
+    json["idle"] = QJsonObject{{"timer_events", idleTimers}, {"paints", idlePaints}};
+    json["scan"] = QJsonObject{{"scan_ticks", scanTicks}, {"timer_events", scanTimers}};
+
+    // 7. Resident memory before and after 1000 switches.
+    settle();
+    const qint64 before = FirstPaintProbe::residentKb();
+    for (int i = 0; i < 1000; ++i) {
+        application.navigation().setSelection(sections.at(i % sections.size()));
+        QCoreApplication::sendPostedEvents();
+        window->repaint();
+        settle();
+    }
+    const qint64 after = FirstPaintProbe::residentKb();
+    std::printf("  resident memory: %.2f MiB before, %.2f MiB after 1000 switches (%+.2f MiB)\n",
+                before / 1024.0, after / 1024.0, (after - before) / 1024.0);
+    json["memory_growth_kib"] = double(after - before);
+
+    std::printf("\n%s\n", QJsonDocument(json).toJson(QJsonDocument::Compact).constData());
+    return 0;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <functional>
+
+namespace vesk {
+
+class MainWindow;
+
+// What main() does: sets up the application (style, fonts, the user's
+// settings store), makes the VeskApp and shows its main window. `shown` is
+// called right after the window is shown; the start-up benchmark uses it.
+int launch(int argc, char *argv[], const std::function<void(MainWindow &)> &shown = {});
+
+} // namespace vesk
