@@ -69,7 +69,12 @@ int main(int argc, char *argv[])
                                      QStringLiteral("Compact card spacing."));
     const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Output PNG."),
                                  QStringLiteral("file"), QStringLiteral("snapshot.png"));
-    parser.addOptions({section, settings, size, appearance, ratio, compact, out});
+    const QCommandLineOption phase(
+        QStringLiteral("phase"),
+        QStringLiteral("Drive the demo session first: scanning, cancelled, results, review, "
+                       "completed."),
+        QStringLiteral("phase"));
+    parser.addOptions({section, settings, size, appearance, ratio, compact, out, phase});
     parser.process(app);
 
     QTemporaryDir dir;
@@ -78,6 +83,23 @@ int main(int argc, char *argv[])
     const auto chosenAppearance = vesk::fromRawValue<vesk::Appearance>(parser.value(appearance));
     vesk.preferences().setAppearance(chosenAppearance.value_or(vesk::Appearance::light));
     vesk.preferences().setCompactCards(parser.isSet(compact));
+
+    if (parser.isSet(phase)) {
+        const QString wanted = parser.value(phase);
+        vesk::DemoSession &session = vesk.session();
+        const bool quick = wanted != QStringLiteral("scanning");
+        session.start(true, {}, quick ? std::chrono::milliseconds(0) : std::chrono::hours(1));
+        while (quick && session.phase() == vesk::ScanPhase::scanning)
+            QApplication::processEvents();
+        if (wanted == QStringLiteral("cancelled")) {
+            session.start(true, {}, std::chrono::hours(1));
+            session.cancel();
+        }
+        if (wanted == QStringLiteral("review") || wanted == QStringLiteral("completed"))
+            session.review();
+        if (wanted == QStringLiteral("completed"))
+            session.completeSimulation();
+    }
 
     const QStringList dimensions = parser.value(size).split(QLatin1Char('x'));
     const QSize contentSize(dimensions.value(0).toInt(), dimensions.value(1).toInt());

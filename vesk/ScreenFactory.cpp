@@ -1,7 +1,9 @@
 #include "ScreenFactory.h"
 
+#include "CleanupView.h"
 #include "DesignSystem/Page.h"
 #include "DesignSystem/PageHeader.h"
+#include "HomeView.h"
 
 #include <QCoreApplication>
 
@@ -27,7 +29,9 @@ QWidget *create(Section section, SharedObjects shared)
 {
     switch (section) {
     case Section::home:
+        return new HomeView(shared);
     case Section::cleanup:
+        return new CleanupView(shared);
     case Section::storage:
     case Section::applications:
     case Section::performance:

@@ -20,6 +20,8 @@ const char *const portalPath = "/org/freedesktop/portal/desktop";
 const char *const settingsInterface = "org.freedesktop.portal.Settings";
 const char *const appearanceNamespace = "org.freedesktop.appearance";
 const char *const colorSchemeKey = "color-scheme";
+const char *const interfaceNamespace = "org.gnome.desktop.interface";
+const char *const animationsKey = "enable-animations";
 constexpr int portalTimeoutMs = 1500;
 
 // The portal wraps values in one or more variants.
@@ -68,6 +70,14 @@ void SystemAppearance::setPortalPreference(std::optional<bool> dark)
         emit prefersDarkChanged();
 }
 
+void SystemAppearance::setReducedMotion(bool reduced)
+{
+    if (m_reducedMotion == reduced)
+        return;
+    m_reducedMotion = reduced;
+    emit prefersReducedMotionChanged();
+}
+
 void SystemAppearance::queryPortal()
 {
 #ifdef VESK_HAS_DBUS
@@ -77,19 +87,36 @@ void SystemAppearance::queryPortal()
     bus.connect(QString::fromLatin1(portalService), QString::fromLatin1(portalPath),
                 QString::fromLatin1(settingsInterface), QStringLiteral("SettingChanged"), this,
                 SLOT(onPortalSettingChanged(QDBusMessage)));
+    readPortal(appearanceNamespace, colorSchemeKey, [this](const QVariant &value) {
+        setPortalPreference(darkFromPortalValue(value.toUInt()));
+    });
+    readPortal(interfaceNamespace, animationsKey,
+               [this](const QVariant &value) { setReducedMotion(!value.toBool()); });
+#endif
+}
 
+void SystemAppearance::readPortal(const char *nameSpace, const char *key,
+                                  const std::function<void(const QVariant &)> &apply)
+{
+#ifdef VESK_HAS_DBUS
     QDBusMessage read = QDBusMessage::createMethodCall(
         QString::fromLatin1(portalService), QString::fromLatin1(portalPath),
         QString::fromLatin1(settingsInterface), QStringLiteral("Read"));
-    read << QString::fromLatin1(appearanceNamespace) << QString::fromLatin1(colorSchemeKey);
-    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(read, portalTimeoutMs), this);
+    read << QString::fromLatin1(nameSpace) << QString::fromLatin1(key);
+    // Asynchronous with a timeout: start-up never waits for the portal.
+    auto *watcher = new QDBusPendingCallWatcher(
+        QDBusConnection::sessionBus().asyncCall(read, portalTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this](QDBusPendingCallWatcher *call) {
+            [apply](QDBusPendingCallWatcher *call) {
                 const QDBusPendingReply<QVariant> reply = *call;
                 if (!reply.isError())
-                    setPortalPreference(darkFromPortalValue(unwrap(reply.value()).toUInt()));
+                    apply(unwrap(reply.value()));
                 call->deleteLater();
             });
+#else
+    Q_UNUSED(nameSpace)
+    Q_UNUSED(key)
+    Q_UNUSED(apply)
 #endif
 }
 
@@ -97,10 +124,14 @@ void SystemAppearance::onPortalSettingChanged(const QDBusMessage &message)
 {
 #ifdef VESK_HAS_DBUS
     const QList<QVariant> args = message.arguments();
-    if (args.size() < 3 || args.at(0).toString() != QLatin1String(appearanceNamespace) ||
-        args.at(1).toString() != QLatin1String(colorSchemeKey))
+    if (args.size() < 3)
         return;
-    setPortalPreference(darkFromPortalValue(unwrap(args.at(2)).toUInt()));
+    const QString nameSpace = args.at(0).toString();
+    const QString key = args.at(1).toString();
+    if (nameSpace == QLatin1String(appearanceNamespace) && key == QLatin1String(colorSchemeKey))
+        setPortalPreference(darkFromPortalValue(unwrap(args.at(2)).toUInt()));
+    else if (nameSpace == QLatin1String(interfaceNamespace) && key == QLatin1String(animationsKey))
+        setReducedMotion(!unwrap(args.at(2)).toBool());
 #else
     Q_UNUSED(message)
 #endif

@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <optional>
 
 class QDBusMessage;
@@ -25,15 +26,20 @@ public:
     static bool paletteIsDark();
 
     bool prefersDark() const;
+    // The desktop's "reduce motion" wish (animations turned off); false when
+    // nothing answers.
+    bool prefersReducedMotion() const { return m_reducedMotion; }
 
     // The portal's color-scheme value: 0 no preference, 1 dark, 2 light.
     static std::optional<bool> darkFromPortalValue(uint value);
 
     // For tests and platforms without a portal.
     void setPortalPreference(std::optional<bool> dark);
+    void setReducedMotion(bool reduced);
 
 signals:
     void prefersDarkChanged();
+    void prefersReducedMotionChanged();
 
 private slots:
     // Connected by name: QDBusConnection offers no pointer-to-member connect.
@@ -41,9 +47,12 @@ private slots:
 
 private:
     void queryPortal();
+    void readPortal(const char *nameSpace, const char *key,
+                    const std::function<void(const QVariant &)> &apply);
 
     bool m_platformDark = false;
     std::optional<bool> m_portalDark;
+    bool m_reducedMotion = false;
 };
 
 } // namespace vesk

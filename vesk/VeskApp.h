@@ -36,7 +36,12 @@ public:
     DemoSession &session() { return m_session; }
     Preferences &preferences() { return m_preferences; }
     NavigationState &navigation() { return m_navigation; }
-    SharedObjects shared() { return {m_session, m_preferences, m_navigation}; }
+    SharedObjects shared()
+    {
+        return {m_session, m_preferences, m_navigation, m_system, m_scanTick};
+    }
+    // The scan's tick for screens created from now on; tests shorten it.
+    void setScanTick(std::chrono::milliseconds tick) { m_scanTick = tick; }
     Theme &theme() { return m_theme; }
     SystemAppearance &systemAppearance() { return m_system; }
 
@@ -58,6 +63,7 @@ private:
     std::unique_ptr<MainWindow> m_mainWindow;
     QPointer<SettingsView> m_settings;
     QPointer<QMessageBox> m_about;
+    std::chrono::milliseconds m_scanTick{90};
 };
 
 } // namespace vesk

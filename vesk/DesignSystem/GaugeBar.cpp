@@ -20,6 +20,13 @@ GaugeBar::GaugeBar(double fraction, const QString &title, const QString &valueTe
     setFixedHeight(6);
 }
 
+void GaugeBar::setFraction(double fraction, const QString &valueText)
+{
+    m_valueText = valueText;
+    AccessibleRoles::markGauge(this, valueText);
+    setValue(qRound(qBound(0.0, fraction, 1.0) * 1000));
+}
+
 void GaugeBar::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

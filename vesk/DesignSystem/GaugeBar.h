@@ -16,6 +16,9 @@ public:
              QWidget *parent = nullptr);
 
     QString text() const override { return m_valueText; }
+    double fraction() const { return value() / 1000.0; }
+    // Moves the bar and the figure read to assistive technology.
+    void setFraction(double fraction, const QString &valueText);
     QSize sizeHint() const override { return {120, 6}; }
     QSize minimumSizeHint() const override { return {20, 6}; }
 

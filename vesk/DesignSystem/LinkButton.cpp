@@ -22,10 +22,19 @@ LinkButton::LinkButton(const QString &symbol, const QString &text, const QFont &
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
+void LinkButton::setTrailingSymbol(const QString &symbol)
+{
+    m_trailingSymbol = symbol;
+    updateGeometry();
+    update();
+}
+
 QSize LinkButton::sizeHint() const
 {
     const QFontMetrics metrics(font());
-    const int symbolWidth = m_symbol.isEmpty() ? 0 : metrics.height() + symbolGap;
+    int symbolWidth = m_symbol.isEmpty() ? 0 : metrics.height() + symbolGap;
+    if (!m_trailingSymbol.isEmpty())
+        symbolWidth += metrics.height() + symbolGap;
     return {symbolWidth + metrics.horizontalAdvance(text()),
             metrics.height() + 2 * verticalPadding};
 }
@@ -42,9 +51,16 @@ void LinkButton::paintEvent(QPaintEvent *)
         Icons::paint(painter, QRectF(0, (height() - side) / 2, side, side), m_symbol, color);
         x = side + symbolGap;
     }
+    qreal right = width();
+    if (!m_trailingSymbol.isEmpty()) {
+        const qreal side = metrics.height();
+        Icons::paint(painter, QRectF(right - side, (height() - side) / 2, side, side),
+                     m_trailingSymbol, color);
+        right -= side + symbolGap;
+    }
     painter.setPen(color);
     painter.setFont(font());
-    const QRectF textRect(x, 0, width() - x, height());
+    const QRectF textRect(x, 0, right - x, height());
     painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, text());
     if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
         painter.setPen(QPen(color, 1, Qt::DotLine));

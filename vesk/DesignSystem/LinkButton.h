@@ -16,6 +16,8 @@ public:
     LinkButton(const QString &symbol, const QString &text, const QFont &font, Palette::Role role,
                QWidget *parent = nullptr);
 
+    // A symbol at the far end of the row ("arrow.right").
+    void setTrailingSymbol(const QString &symbol);
     QSize sizeHint() const override;
 
 protected:
@@ -23,6 +25,7 @@ protected:
 
 private:
     QString m_symbol;
+    QString m_trailingSymbol;
     Palette::Role m_role;
 };
 

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QTest>
+#include <QWidget>
+
+// Finds what a person would see: a visible widget of type T with this text.
+template <typename T> T *findVisible(QWidget *root, const QString &text)
+{
+    for (T *widget : root->findChildren<T *>()) {
+        if (widget->text() == text && widget->isVisibleTo(root) && widget->isVisible())
+            return widget;
+    }
+    return nullptr;
+}
+
+inline bool hasVisibleLabel(QWidget *root, const QString &text)
+{
+    return findVisible<QLabel>(root, text) != nullptr;
+}
+
+inline bool hasVisibleLabelContaining(QWidget *root, const QString &part)
+{
+    for (QLabel *label : root->findChildren<QLabel *>()) {
+        if (label->text().contains(part) && label->isVisible())
+            return true;
+    }
+    return false;
+}
+
+// Clicks the visible button with this text; false when there is none.
+inline bool clickButton(QWidget *root, const QString &text)
+{
+    QAbstractButton *button = findVisible<QAbstractButton>(root, text);
+    if (!button || !button->isEnabled())
+        return false;
+    QTest::mouseClick(button, Qt::LeftButton);
+    return true;
+}

@@ -1,0 +1,117 @@
+#include "ScanningCard.h"
+
+#include "DesignSystem/Fonts.h"
+#include "DesignSystem/GaugeBar.h"
+#include "DesignSystem/Icons.h"
+#include "DesignSystem/QuietButton.h"
+#include "DesignSystem/SymbolView.h"
+#include "DesignSystem/TextLabel.h"
+#include "SystemAppearance.h"
+#include "VeskCore/DemoSession.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace vesk {
+
+ScanningCard::ScanningCard(DemoSession &session, SystemAppearance &system, QWidget *parent)
+    : Card(32, parent), m_session(session), m_system(system)
+{
+    auto *stack = contentLayout();
+    stack->setSpacing(26);
+
+    auto *top = new QHBoxLayout;
+    auto *titles = new QVBoxLayout;
+    titles->setSpacing(6);
+    titles->addWidget(new TextLabel(tr("Observant les dades de mostra…"),
+                                    Fonts::ui(23, QFont::DemiBold), Palette::Role::ink));
+    m_stage = new TextLabel(QString(), Fonts::ui(13), Palette::Role::secondary);
+    titles->addWidget(m_stage);
+    top->addLayout(titles, 1);
+    m_percent = new TextLabel(QString(), Fonts::ui(30, QFont::Light), Palette::Role::ink);
+    top->addWidget(m_percent, 0, Qt::AlignTop);
+    stack->addLayout(top);
+
+    m_bar = new GaugeBar(0, tr("Progrés de l’anàlisi simulada"), percentText(0));
+    stack->addWidget(m_bar);
+
+    auto *stages = new QVBoxLayout;
+    stages->setSpacing(12);
+    for (const QString &name : m_session.scanStages()) {
+        auto *row = new QHBoxLayout;
+        row->setSpacing(10);
+        auto *symbol = new SymbolView("circle"_symbol, 15, Palette::Role::secondary);
+        m_stageSymbols << symbol;
+        row->addWidget(symbol);
+        row->addWidget(new TextLabel(name, Fonts::ui(13), Palette::Role::ink));
+        row->addStretch(1);
+        auto *status = new TextLabel(QString(), Fonts::ui(11), Palette::Role::secondary);
+        m_stageStatus << status;
+        row->addWidget(status);
+        stages->addLayout(row);
+    }
+    stack->addLayout(stages);
+
+    auto *bottom = new QHBoxLayout;
+    auto *cancel = new QuietButton(tr("Cancel·la l’anàlisi"));
+    connect(cancel, &QuietButton::clicked, this, [this] { m_session.cancel(); });
+    bottom->addWidget(cancel);
+    bottom->addStretch(1);
+    bottom->addWidget(
+        new TextLabel(tr("Només dades fictícies"), Fonts::ui(11), Palette::Role::secondary));
+    stack->addLayout(bottom);
+
+    m_animation.setDuration(animationMs);
+    m_animation.setEasingCurve(QEasingCurve::InOutQuad);
+    connect(&m_animation, &QVariantAnimation::valueChanged, this, [this](const QVariant &value) {
+        m_bar->setFraction(value.toDouble(), percentText(m_session.progress()));
+    });
+    connect(&m_session, &DemoSession::progressChanged, this, &ScanningCard::refresh);
+    refresh();
+}
+
+QString ScanningCard::stageStatus(int index, int current)
+{
+    if (index < current)
+        return tr("Completa");
+    return index == current ? tr("En curs") : tr("Pendent");
+}
+
+QString ScanningCard::stageSymbol(int index, int current)
+{
+    if (index < current)
+        return "checkmark.circle.fill"_symbol;
+    return index == current ? "circle.inset.filled"_symbol : "circle"_symbol;
+}
+
+QString ScanningCard::percentText(double progress)
+{
+    return tr("%1 %").arg(int(std::trunc(progress * 100)));
+}
+
+void ScanningCard::refresh()
+{
+    const int current = m_session.stageIndex();
+    m_stage->setText(m_session.scanStages().value(current));
+    m_percent->setText(percentText(m_session.progress()));
+    for (int i = 0; i < m_stageSymbols.size(); ++i) {
+        m_stageSymbols.at(i)->setSymbol(stageSymbol(i, current));
+        m_stageSymbols.at(i)->setRole(i <= current ? Palette::Role::accent
+                                                   : Palette::Role::secondary);
+        m_stageStatus.at(i)->setText(stageStatus(i, current));
+    }
+
+    const double target = m_session.progress();
+    m_animation.stop();
+    if (m_system.prefersReducedMotion() || !isVisible()) {
+        m_bar->setFraction(target, percentText(target));
+    } else {
+        m_animation.setStartValue(m_bar->fraction());
+        m_animation.setEndValue(target);
+        m_animation.start();
+    }
+}
+
+} // namespace vesk

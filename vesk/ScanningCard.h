@@ -1,0 +1,48 @@
+#pragma once
+
+#include "DesignSystem/Card.h"
+
+#include <QVariantAnimation>
+
+namespace vesk {
+
+class DemoSession;
+class GaugeBar;
+class SystemAppearance;
+class TextLabel;
+class SymbolView;
+
+// The card shown while the simulated scan runs: the current stage and
+// percentage, the progress bar (eased over 0.1 s unless the desktop asks for
+// reduced motion), every stage with its status, and the cancel button.
+class ScanningCard : public Card
+{
+    Q_OBJECT
+
+public:
+    static constexpr int animationMs = 100;
+
+    ScanningCard(DemoSession &session, SystemAppearance &system, QWidget *parent = nullptr);
+
+    // "Completa", "En curs" or "Pendent" for stage `index` at `current`.
+    static QString stageStatus(int index, int current);
+    static QString stageSymbol(int index, int current);
+    // The whole percent of `progress`, then " %".
+    static QString percentText(double progress);
+
+    GaugeBar *progressBar() const { return m_bar; }
+
+private:
+    void refresh();
+
+    DemoSession &m_session;
+    SystemAppearance &m_system;
+    TextLabel *m_stage;
+    TextLabel *m_percent;
+    GaugeBar *m_bar;
+    QList<SymbolView *> m_stageSymbols;
+    QList<TextLabel *> m_stageStatus;
+    QVariantAnimation m_animation;
+};
+
+} // namespace vesk

@@ -1,0 +1,13 @@
+#include "SharedObjects.h"
+
+#include "VeskCore/DemoSession.h"
+#include "VeskCore/Preferences.h"
+
+namespace vesk {
+
+void SharedObjects::startScan() const
+{
+    session.start(preferences.preselectLowRisk(), preferences.excludedCategories(), scanTick);
+}
+
+} // namespace vesk

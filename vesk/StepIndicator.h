@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+namespace vesk {
+
+// The four steps of the cleanup, numbered, with the steps reached so far in
+// the accent. One element for assistive technology, read as it is drawn.
+class StepIndicator : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static QStringList stepNames();
+
+    explicit StepIndicator(QWidget *parent = nullptr);
+
+    int currentStep() const { return m_current; }
+    void setCurrentStep(int step);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int m_current = 0;
+};
+
+} // namespace vesk

@@ -1,0 +1,30 @@
+#include "TiltedMark.h"
+
+#include "DesignSystem/AccessibleRoles.h"
+#include "DesignSystem/Palette.h"
+#include "DesignSystem/VeskMark.h"
+
+#include <QPainter>
+
+namespace vesk {
+
+TiltedMark::TiltedMark(QWidget *parent) : QWidget(parent)
+{
+    setFixedSize(circleSide, circleSide);
+    AccessibleRoles::markDecorative(this);
+}
+
+void TiltedMark::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF centre = QRectF(rect()).center();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Palette::wash());
+    painter.drawEllipse(centre, circleSide / 2.0, circleSide / 2.0);
+    painter.translate(centre);
+    painter.rotate(tiltDegrees);
+    VeskMark::paint(painter, QRectF(-markSide / 2.0, -markSide / 2.0, markSide, markSide), false);
+}
+
+} // namespace vesk

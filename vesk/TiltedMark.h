@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+namespace vesk {
+
+// The home screen's brand mark: the leaves without their tile, turned by −8°,
+// on a soft circle. Decorative.
+class TiltedMark : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int markSide = 155;
+    static constexpr int circleSide = 158;
+    static constexpr qreal tiltDegrees = -8;
+
+    explicit TiltedMark(QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+} // namespace vesk

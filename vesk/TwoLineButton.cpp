@@ -1,0 +1,68 @@
+#include "TwoLineButton.h"
+
+#include "DesignSystem/Fonts.h"
+#include "DesignSystem/Palette.h"
+
+#include <QPainter>
+
+namespace vesk {
+
+namespace {
+constexpr int lineGap = 3;
+QFont titleFont()
+{
+    return Fonts::ui(13, QFont::Medium);
+}
+QFont detailFont()
+{
+    return Fonts::ui(11);
+}
+} // namespace
+
+TwoLineButton::TwoLineButton(const QString &title, const QString &detail, QWidget *parent)
+    : QAbstractButton(parent), m_detail(detail)
+{
+    setText(title);
+    setAccessibleDescription(detail);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+QSize TwoLineButton::sizeHint() const
+{
+    const QFontMetrics title(titleFont());
+    const QFontMetrics detail(detailFont());
+    return {qMax(title.horizontalAdvance(text()), detail.horizontalAdvance(m_detail)),
+            title.height() + lineGap + detail.height()};
+}
+
+QSize TwoLineButton::minimumSizeHint() const
+{
+    return {60, sizeHint().height()};
+}
+
+void TwoLineButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QFontMetrics title(titleFont());
+    const QFontMetrics detail(detailFont());
+    const qreal top = (height() - title.height() - lineGap - detail.height()) / 2.0;
+    painter.setOpacity(isDown() ? 0.7 : 1.0);
+    painter.setFont(titleFont());
+    painter.setPen(Palette::ink());
+    painter.drawText(QRectF(0, top, width(), title.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                     title.elidedText(text(), Qt::ElideRight, width()));
+    painter.setFont(detailFont());
+    painter.setPen(Palette::secondary());
+    painter.drawText(QRectF(0, top + title.height() + lineGap, width(), detail.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter,
+                     detail.elidedText(m_detail, Qt::ElideRight, width()));
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        painter.setOpacity(1);
+        painter.setPen(QPen(Palette::accent(), 1, Qt::DotLine));
+        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+}
+
+} // namespace vesk
