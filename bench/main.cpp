@@ -11,6 +11,7 @@
 #include "ScreenFactory.h"
 #include "SettingsView.h"
 #include "Stats.h"
+#include "TreemapLayout.h"
 #include "VeskApp.h"
 
 #include <QApplication>
@@ -303,6 +304,33 @@ int main(int argc, char *argv[])
     std::printf("  resident memory: %.2f MiB before, %.2f MiB after 1000 switches (%+.2f MiB)\n",
                 before / 1024.0, after / 1024.0, (after - before) / 1024.0);
     json["memory_growth_kib"] = double(after - before);
+
+    // 8. The treemap layout over synthetic folders, to show how it scales.
+    QJsonObject treemapJson;
+    std::printf("\n");
+    for (const int count : {1000, 10000, 100000}) {
+        QList<qint64> sizes;
+        sizes.reserve(count);
+        quint32 seed = 12345;
+        for (int i = 0; i < count; ++i) {
+            seed = seed * 1664525u + 1013904223u; // a fixed, repeatable series
+            sizes << qint64(seed % 50'000'000) + 1;
+        }
+        QList<double> samples;
+        for (int i = 0; i < 10; ++i) {
+            QElapsedTimer timer;
+            timer.start();
+            const auto tiles = TreemapLayout::tiles(sizes, QRectF(0, 0, 1190, 300));
+            samples << msSince(timer);
+            if (tiles.size() != count)
+                std::printf("  (treemap laid out %lld of %d nodes)\n",
+                            static_cast<long long>(tiles.size()), count);
+        }
+        const Stats stats = Stats::of(samples);
+        printRow(qPrintable(QStringLiteral("treemap layout, %1 nodes").arg(count)), stats, "ms");
+        treemapJson[QString::number(count)] = toJson(stats);
+    }
+    json["treemap_layout_ms"] = treemapJson;
 
     std::printf("\n%s\n", QJsonDocument(json).toJson(QJsonDocument::Compact).constData());
     return 0;

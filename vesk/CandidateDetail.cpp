@@ -3,31 +3,22 @@
 #include "DesignSystem/DetailLine.h"
 #include "DesignSystem/Fonts.h"
 #include "DesignSystem/ModalHeader.h"
-#include "DesignSystem/PrimaryButton.h"
 #include "DesignSystem/RiskBadge.h"
 #include "DesignSystem/TextLabel.h"
-#include "SheetStyle.h"
 #include "VeskCore/Display.h"
 
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace vesk {
 
-CandidateDetail::CandidateDetail(const Candidate &candidate, QWidget *parent) : QDialog(parent)
+CandidateDetail::CandidateDetail(const Candidate &candidate, QWidget *parent)
+    : Sheet(candidate.name, fixedWidth, 30, 22, parent)
 {
-    SheetStyle::apply(this, candidate.name);
-    setFixedWidth(sheetWidth);
-
-    auto *stack = new QVBoxLayout(this);
-    stack->setContentsMargins(30, 30, 30, 30);
-    stack->setSpacing(22);
-    stack->setSizeConstraint(QLayout::SetFixedSize);
+    QVBoxLayout *stack = contentLayout();
     stack->addWidget(new ModalHeader(candidate.name, tr("Candidat fictici · cap accés al fitxer")));
     stack->addWidget(new RiskBadge(candidate.risk), 0, Qt::AlignLeft);
     auto *reason = new TextLabel(candidate.reason, Fonts::ui(14), Palette::Role::ink);
     reason->setWordWrap(true);
-    reason->setFixedWidth(sheetWidth - 60);
     stack->addWidget(reason);
 
     auto *lines = new QVBoxLayout;
@@ -37,14 +28,7 @@ CandidateDetail::CandidateDetail(const Candidate &candidate, QWidget *parent) : 
     lines->addWidget(new DetailLine(tr("Mida estimada"), Display::bytes(candidate.bytes)));
     lines->addWidget(new DetailLine(tr("Acció prevista"), plannedAction(candidate.risk)));
     stack->addLayout(lines);
-
-    auto *actions = new QHBoxLayout;
-    actions->addStretch(1);
-    auto *close = new PrimaryButton(tr("Tanca"));
-    connect(close, &PrimaryButton::clicked, this, &QDialog::reject);
-    actions->addWidget(close);
-    stack->addLayout(actions);
-    close->setFocus();
+    addCloseRow();
 }
 
 QString CandidateDetail::plannedAction(Risk risk)

@@ -1,20 +1,19 @@
 #pragma once
 
+#include "Sheet.h"
 #include "VeskCore/Models.h"
-
-#include <QDialog>
 
 namespace vesk {
 
 // The sheet that explains one cleanup candidate: what it is, where the demo
 // says it lives, its size and risk, and what the simulated cleanup would do.
 // Read-only; "Tanca" and Escape close it.
-class CandidateDetail : public QDialog
+class CandidateDetail : public Sheet
 {
     Q_OBJECT
 
 public:
-    static constexpr int sheetWidth = 540;
+    static constexpr int fixedWidth = 540;
 
     explicit CandidateDetail(const Candidate &candidate, QWidget *parent = nullptr);
 

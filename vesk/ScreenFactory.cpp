@@ -4,6 +4,7 @@
 #include "DesignSystem/Page.h"
 #include "DesignSystem/PageHeader.h"
 #include "HomeView.h"
+#include "StorageView.h"
 
 #include <QCoreApplication>
 
@@ -33,6 +34,7 @@ QWidget *create(Section section, SharedObjects shared)
     case Section::cleanup:
         return new CleanupView(shared);
     case Section::storage:
+        return new StorageView(shared);
     case Section::applications:
     case Section::performance:
     case Section::privacy:

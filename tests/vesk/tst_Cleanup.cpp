@@ -287,7 +287,7 @@ void tst_Cleanup::detailSheetClosesOnEscape()
     QTest::mouseClick(info, Qt::LeftButton);
     CandidateDetail *sheet = view->detailSheet();
     QVERIFY(sheet);
-    QCOMPARE(sheet->width(), CandidateDetail::sheetWidth);
+    QCOMPARE(sheet->width(), CandidateDetail::fixedWidth);
     QVERIFY(hasVisibleLabel(sheet, QStringLiteral("Paperera (simulada)")));
     QTest::keyClick(sheet, Qt::Key_Escape);
     QTRY_VERIFY(!view->detailSheet());

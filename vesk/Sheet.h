@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+
+class QVBoxLayout;
+
+namespace vesk {
+
+// A sheet of its window: window-modal (a real sheet on macOS), a fixed width,
+// on the page background, deleted once closed. Escape closes it, as does the
+// "Tanca" button that closes most sheets.
+class Sheet : public QDialog
+{
+    Q_OBJECT
+
+public:
+    Sheet(const QString &title, int width, int padding, int spacing, QWidget *parent = nullptr);
+
+    int sheetWidth() const { return m_width; }
+    // The width left for content inside the padding.
+    int contentWidth() const { return m_width - 2 * m_padding; }
+    QVBoxLayout *contentLayout() const { return m_layout; }
+    // A row ending in the primary button "Tanca", which closes the sheet.
+    void addCloseRow();
+
+private:
+    int m_width;
+    int m_padding;
+    QVBoxLayout *m_layout;
+};
+
+} // namespace vesk

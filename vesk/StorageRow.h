@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QAbstractButton>
+
+namespace vesk {
+
+// A row of the storage screen's lists, drawn as one button: a symbol, a
+// title over an optional secondary line, trailing texts, and a chevron. The
+// compact form (mosaic list) puts everything on one line.
+class StorageRow : public QAbstractButton
+{
+    Q_OBJECT
+
+public:
+    struct Content
+    {
+        QString symbol;
+        QString title;
+        QString subtitle;     // elided in the middle; may be empty
+        QString trailing;     // the size
+        QString trailingNote; // under the size (two-line form) or before it (compact)
+    };
+
+    StorageRow(const Content &content, bool compact, QWidget *parent = nullptr);
+
+    const Content &content() const { return m_content; }
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Content m_content;
+    bool m_compact;
+};
+
+} // namespace vesk

@@ -1,0 +1,160 @@
+#include "TreemapBlock.h"
+
+#include "DesignSystem/Fonts.h"
+#include "DesignSystem/Icons.h"
+#include "DesignSystem/Palette.h"
+#include "VeskCore/Display.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace vesk {
+
+namespace {
+constexpr qreal gap = 2.5;
+constexpr int lineSpacing = 7;
+
+// Up to two lines, broken between words; what does not fit ends in "…".
+QStringList twoLines(const QString &text, const QFont &font, qreal width)
+{
+    const QFontMetricsF metrics(font);
+    if (metrics.horizontalAdvance(text) <= width)
+        return {text};
+    const QStringList words = text.split(QLatin1Char(' '));
+    QString first = words.first();
+    qsizetype used = 1;
+    while (used < words.size() &&
+           metrics.horizontalAdvance(first + QLatin1Char(' ') + words.at(used)) <= width)
+        first += QLatin1Char(' ') + words.at(used++);
+    if (used == words.size())
+        return {metrics.elidedText(first, Qt::ElideRight, width)};
+    const QString rest = QStringList(words.mid(used)).join(QLatin1Char(' '));
+    return {metrics.elidedText(first, Qt::ElideRight, width),
+            metrics.elidedText(rest, Qt::ElideRight, width)};
+}
+} // namespace
+
+TreemapBlock::Label TreemapBlock::labelFor(QSizeF cell)
+{
+    return {cell.height() > 85, cell.width() > 60, cell.width() > 170,
+            cell.height() > 135 && cell.width() > 120, cell.width() > 140 ? 18 : 10};
+}
+
+QString TreemapBlock::symbolFor(const StorageNode &node)
+{
+    if (node.isFolder())
+        return "folder"_symbol;
+    return node.kind == QStringLiteral("Sense accés") ? "lock"_symbol : "doc"_symbol;
+}
+
+TreemapBlock::TreemapBlock(const StorageNode &node, qsizetype index, QWidget *parent)
+    : QAbstractButton(parent), m_node(node), m_index(index)
+{
+    const QString size = Display::bytes(node.bytes);
+    setText(node.name);
+    setToolTip(tr("%1 · %2").arg(node.name, size));
+    setAccessibleName(tr("%1, %2, %3").arg(node.name, size, node.kind));
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void TreemapBlock::setCell(const QRectF &cell)
+{
+    m_cell = cell;
+    // Neighbours 5 apart, the outer blocks 2.5 from the edge; a cell of no
+    // width or height gives a block clamped to nothing.
+    setGeometry(QRectF(cell.x() + gap, cell.y() + gap, qMax(cell.width() - 2 * gap, 0.0),
+                       qMax(cell.height() - 2 * gap, 0.0))
+                    .toRect());
+}
+
+void TreemapBlock::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
+void TreemapBlock::paintEvent(QPaintEvent *)
+{
+    if (width() <= 0 || height() <= 0)
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const int colourIndex = int(m_index % 5);
+    const QRectF area(rect());
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Palette::colors().at(colourIndex));
+    painter.setOpacity(isDown() ? 0.8 : 1.0);
+    painter.drawRoundedRect(area, 10, 10);
+    painter.setOpacity(1.0);
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(Palette::accent(), 2));
+        painter.drawRoundedRect(area.adjusted(1, 1, -1, -1), 9, 9);
+    }
+
+    const Label label = labelFor(m_cell.size());
+    const QColor ink = colourIndex == 0 ? Palette::white() : Palette::graphite();
+    const QRectF content =
+        area.adjusted(label.padding, label.padding, -label.padding, -label.padding);
+    if (content.width() <= 0 || content.height() <= 0)
+        return;
+    painter.setClipRect(area);
+
+    // Texts from the bottom up; the symbol, when shown, sits at the top.
+    const QFont nameFont = Fonts::ui(label.largeName ? 16 : 12, QFont::DemiBold);
+    QFont sizeFont = Fonts::ui(12);
+    const QFont kindFont = Fonts::ui(10);
+    const QString size = Display::bytes(m_node.bytes);
+    // The size shrinks to 0.65 of itself before it is cut.
+    const qreal natural = QFontMetricsF(sizeFont).horizontalAdvance(size);
+    if (natural > content.width())
+        sizeFont.setPixelSize(qMax(1, qRound(12 * qMax(0.65, content.width() / natural))));
+
+    QList<std::pair<QFont, QString>> lines;
+    if (label.name)
+        lines.append({nameFont, m_node.name});
+    lines.append({sizeFont, size});
+    if (label.kind)
+        lines.append({kindFont, m_node.kind});
+
+    qreal textHeight = 0;
+    QList<qreal> heights;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QFontMetricsF metrics(lines.at(i).first);
+        qreal h = metrics.height();
+        if (label.name && i == 0) {
+            // The name may take up to two lines.
+            const QStringList name =
+                twoLines(lines.at(i).second, lines.at(i).first, content.width());
+            lines[i].second = name.join(QLatin1Char('\n'));
+            h = metrics.height() + (name.size() - 1) * metrics.lineSpacing();
+        }
+        heights << h;
+        textHeight += h;
+    }
+    textHeight += lineSpacing * (lines.size() - 1);
+
+    painter.setPen(ink);
+    qreal y = label.symbol ? content.bottom() - textHeight : content.center().y() - textHeight / 2;
+    if (label.symbol) {
+        Icons::paint(painter, QRectF(content.left(), content.top(), 19, 19), symbolFor(m_node),
+                     ink);
+    }
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const auto &[font, text] = lines.at(i);
+        painter.setFont(font);
+        const QRectF line(content.left(), y, content.width(), heights.at(i));
+        const bool preparedName = label.name && i == 0;
+        const QString shown =
+            preparedName ? text
+                         : QFontMetricsF(font).elidedText(text, Qt::ElideRight, content.width());
+        painter.drawText(line, Qt::AlignLeft | Qt::AlignTop, shown);
+        y += heights.at(i) + lineSpacing;
+    }
+}
+
+} // namespace vesk

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "VeskCore/Models.h"
+
+#include <QAbstractButton>
+
+namespace vesk {
+
+// One block of the treemap: a rounded tile in the data colour of its position,
+// labelled with whatever fits (symbol, name, size, kind). A button, so it can
+// be reached with Tab and opened with Space or Enter.
+class TreemapBlock : public QAbstractButton
+{
+    Q_OBJECT
+
+public:
+    // What a cell of this size shows.
+    struct Label
+    {
+        bool symbol;
+        bool name;
+        bool largeName; // 16 points rather than 12
+        bool kind;
+        int padding;
+    };
+    static Label labelFor(QSizeF cell);
+    // "folder", "lock" or "doc".
+    static QString symbolFor(const StorageNode &node);
+
+    TreemapBlock(const StorageNode &node, qsizetype index, QWidget *parent = nullptr);
+
+    const StorageNode &node() const { return m_node; }
+    // The cell this block stands in; the block itself is inset 2.5 in it.
+    void setCell(const QRectF &cell);
+    QRectF cell() const { return m_cell; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    StorageNode m_node;
+    qsizetype m_index;
+    QRectF m_cell;
+};
+
+} // namespace vesk
