@@ -211,8 +211,10 @@ int main(int argc, char *argv[])
             QElapsedTimer timer;
             timer.start();
             application.navigation().setSelection(section);
+            // Layout, then the paint of what the switch left dirty (the new
+            // screen, the title and two sidebar rows), as the event loop would.
             QCoreApplication::sendPostedEvents();
-            window->repaint();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
             samples << msSince(timer);
             settle();
         }

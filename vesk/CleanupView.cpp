@@ -17,6 +17,7 @@
 #include "DesignSystem/VeskMark.h"
 #include "DesignSystem/WashPanel.h"
 #include "ScanningCard.h"
+#include "StageList.h"
 #include "StepIndicator.h"
 #include "VeskCore/DemoSession.h"
 #include "VeskCore/Display.h"
@@ -164,18 +165,12 @@ QWidget *CleanupView::buildIntro()
     identity->addLayout(words, 1);
     stack->addLayout(identity);
 
-    auto *stages = new QVBoxLayout;
-    stages->setSpacing(12);
-    for (const QString &name : m_shared.session.scanStages()) {
-        auto *row = new QHBoxLayout;
-        row->setSpacing(10);
-        row->addWidget(new SymbolView("checkmark.circle"_symbol, 15, Palette::Role::accent));
-        row->addWidget(new TextLabel(name, Fonts::ui(13), Palette::Role::ink));
-        row->addStretch(1);
-        row->addWidget(new TextLabel(tr("Simulat"), Fonts::ui(13), Palette::Role::secondary));
-        stages->addLayout(row);
-    }
-    stack->addLayout(stages);
+    auto *stages = new StageList(13);
+    QList<StageList::Row> rows;
+    for (const QString &name : m_shared.session.scanStages())
+        rows.append({"checkmark.circle"_symbol, Palette::Role::accent, name, tr("Simulat")});
+    stages->setRows(rows);
+    stack->addWidget(stages);
     stack->addWidget(new HorizontalRule(Palette::Role::secondary, 0.15));
 
     auto *bottom = new QHBoxLayout;

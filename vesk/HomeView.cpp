@@ -13,8 +13,8 @@
 #include "DesignSystem/SectionTitle.h"
 #include "DesignSystem/SymbolView.h"
 #include "DesignSystem/TextLabel.h"
+#include "DiskLegend.h"
 #include "DonutChart.h"
-#include "LegendSwatch.h"
 #include "RecommendationRow.h"
 #include "TiltedMark.h"
 #include "VeskCore/DemoSession.h"
@@ -107,22 +107,7 @@ QWidget *HomeView::buildStorageCard()
     auto *chartRow = new QHBoxLayout;
     chartRow->setSpacing(22);
     chartRow->addWidget(new DonutChart(categories), 0, Qt::AlignVCenter);
-    auto *legend = new QVBoxLayout;
-    legend->setSpacing(11);
-    const QList<QColor> colours = Palette::colors();
-    for (qsizetype i = 0; i < categories.size(); ++i) {
-        const DiskCategory &category = categories.at(i);
-        auto *entry = new QHBoxLayout;
-        entry->setSpacing(8);
-        entry->addWidget(new LegendSwatch(int(i)));
-        entry->addWidget(new TextLabel(category.name, Fonts::ui(11), Palette::Role::secondary));
-        entry->addSpacing(10);
-        entry->addStretch(1);
-        entry->addWidget(new TextLabel(tr("%1 GB").arg(qint64(category.gigabytes)), Fonts::ui(11),
-                                       Palette::Role::secondary));
-        legend->addLayout(entry);
-    }
-    chartRow->addLayout(legend, 1);
+    chartRow->addWidget(new DiskLegend(categories), 1, Qt::AlignVCenter);
     stack->addLayout(chartRow);
 
     auto *explore = new LinkButton(QString(), tr("Explora el teu espai"),

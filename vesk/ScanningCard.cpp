@@ -4,8 +4,8 @@
 #include "DesignSystem/GaugeBar.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/QuietButton.h"
-#include "DesignSystem/SymbolView.h"
 #include "DesignSystem/TextLabel.h"
+#include "StageList.h"
 #include "SystemAppearance.h"
 #include "VeskCore/DemoSession.h"
 
@@ -37,22 +37,8 @@ ScanningCard::ScanningCard(DemoSession &session, SystemAppearance &system, QWidg
     m_bar = new GaugeBar(0, tr("Progrés de l’anàlisi simulada"), percentText(0));
     stack->addWidget(m_bar);
 
-    auto *stages = new QVBoxLayout;
-    stages->setSpacing(12);
-    for (const QString &name : m_session.scanStages()) {
-        auto *row = new QHBoxLayout;
-        row->setSpacing(10);
-        auto *symbol = new SymbolView("circle"_symbol, 15, Palette::Role::secondary);
-        m_stageSymbols << symbol;
-        row->addWidget(symbol);
-        row->addWidget(new TextLabel(name, Fonts::ui(13), Palette::Role::ink));
-        row->addStretch(1);
-        auto *status = new TextLabel(QString(), Fonts::ui(11), Palette::Role::secondary);
-        m_stageStatus << status;
-        row->addWidget(status);
-        stages->addLayout(row);
-    }
-    stack->addLayout(stages);
+    m_stages = new StageList(11);
+    stack->addWidget(m_stages);
 
     auto *bottom = new QHBoxLayout;
     auto *cancel = new QuietButton(tr("Cancel·la l’anàlisi"));
@@ -96,12 +82,14 @@ void ScanningCard::refresh()
     const int current = m_session.stageIndex();
     m_stage->setText(m_session.scanStages().value(current));
     m_percent->setText(percentText(m_session.progress()));
-    for (int i = 0; i < m_stageSymbols.size(); ++i) {
-        m_stageSymbols.at(i)->setSymbol(stageSymbol(i, current));
-        m_stageSymbols.at(i)->setRole(i <= current ? Palette::Role::accent
-                                                   : Palette::Role::secondary);
-        m_stageStatus.at(i)->setText(stageStatus(i, current));
+    QList<StageList::Row> rows;
+    const QStringList stages = m_session.scanStages();
+    for (int i = 0; i < stages.size(); ++i) {
+        rows.append({stageSymbol(i, current),
+                     i <= current ? Palette::Role::accent : Palette::Role::secondary, stages.at(i),
+                     stageStatus(i, current)});
     }
+    m_stages->setRows(rows);
 
     const double target = m_session.progress();
     m_animation.stop();

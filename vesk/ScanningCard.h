@@ -10,7 +10,7 @@ class DemoSession;
 class GaugeBar;
 class SystemAppearance;
 class TextLabel;
-class SymbolView;
+class StageList;
 
 // The card shown while the simulated scan runs: the current stage and
 // percentage, the progress bar (eased over 0.1 s unless the desktop asks for
@@ -40,8 +40,7 @@ private:
     TextLabel *m_stage;
     TextLabel *m_percent;
     GaugeBar *m_bar;
-    QList<SymbolView *> m_stageSymbols;
-    QList<TextLabel *> m_stageStatus;
+    StageList *m_stages;
     QVariantAnimation m_animation;
 };
 

@@ -70,7 +70,6 @@ QHBoxLayout *labelledRow(const QString &label, QWidget *control)
     auto *row = new QHBoxLayout;
     row->setSpacing(12);
     auto *text = new TextLabel(label, Fonts::ui(13), Palette::Role::ink);
-    text->setBuddy(control);
     row->addWidget(text);
     row->addWidget(control);
     row->addStretch(1);

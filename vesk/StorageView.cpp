@@ -315,7 +315,6 @@ QWidget *StorageView::buildFilterRow(StorageMode mode)
             setOlderThanDays(value);
     });
     auto *text = new TextLabel(label, Fonts::ui(13), Palette::Role::ink);
-    text->setBuddy(picker);
     text->setFixedWidth(100);
     row->addWidget(text);
     row->addWidget(picker);

@@ -31,10 +31,13 @@ TwoLineButton::TwoLineButton(const QString &title, const QString &detail, QWidge
 
 QSize TwoLineButton::sizeHint() const
 {
+    if (m_sizeHint.isValid())
+        return m_sizeHint;
     const QFontMetrics title(titleFont());
     const QFontMetrics detail(detailFont());
-    return {qMax(title.horizontalAdvance(text()), detail.horizontalAdvance(m_detail)),
-            title.height() + lineGap + detail.height()};
+    m_sizeHint = QSize(qMax(title.horizontalAdvance(text()), detail.horizontalAdvance(m_detail)),
+                       title.height() + lineGap + detail.height());
+    return m_sizeHint;
 }
 
 QSize TwoLineButton::minimumSizeHint() const

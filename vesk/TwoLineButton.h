@@ -22,6 +22,7 @@ protected:
 
 private:
     QString m_detail;
+    mutable QSize m_sizeHint; // measuring shapes both lines: once is enough
 };
 
 } // namespace vesk

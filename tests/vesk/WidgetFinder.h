@@ -1,7 +1,7 @@
 #pragma once
 
+#include "DesignSystem/TextLabel.h"
 #include <QAbstractButton>
-#include <QLabel>
 #include <QTest>
 #include <QWidget>
 
@@ -17,12 +17,12 @@ template <typename T> T *findVisible(QWidget *root, const QString &text)
 
 inline bool hasVisibleLabel(QWidget *root, const QString &text)
 {
-    return findVisible<QLabel>(root, text) != nullptr;
+    return findVisible<vesk::TextLabel>(root, text) != nullptr;
 }
 
 inline bool hasVisibleLabelContaining(QWidget *root, const QString &part)
 {
-    for (QLabel *label : root->findChildren<QLabel *>()) {
+    for (vesk::TextLabel *label : root->findChildren<vesk::TextLabel *>()) {
         if (label->text().contains(part) && label->isVisible())
             return true;
     }

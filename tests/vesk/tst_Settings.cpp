@@ -3,10 +3,10 @@
 #include "DesignSystem/SegmentButton.h"
 #include "SettingsView.h"
 
+#include "DesignSystem/TextLabel.h"
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
@@ -187,7 +187,8 @@ void tst_Settings::unknownTabShowsAbout()
     TestApp app;
     SettingsView *view = openSettings(app, QStringLiteral("Inexistent"));
     QCOMPARE(view->tab(), QStringLiteral("Quant a"));
-    QVERIFY(findByText<QLabel>(view->currentPage(), QStringLiteral("Versió 0.1 · Fase 1")));
+    QVERIFY(
+        findByText<vesk::TextLabel>(view->currentPage(), QStringLiteral("Versió 0.1 · Fase 1")));
 }
 
 QTEST_MAIN(tst_Settings)

@@ -7,9 +7,9 @@
 #include "TitleBar.h"
 #include "VeskCore/DemoSession.h"
 
+#include "DesignSystem/TextLabel.h"
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QLabel>
 #include <QListView>
 #include <QMessageBox>
 #include <QPointer>
@@ -170,15 +170,15 @@ void tst_Shell::compactSidebarThreshold()
     QCOMPARE(sidebar->height(), height);
     QCOMPARE(sidebar->compact(), compact);
     // Everything fits: the footer's version line ends inside the column.
-    const QLabel *version = nullptr;
-    for (const QLabel *label : sidebar->findChildren<QLabel *>())
+    const vesk::TextLabel *version = nullptr;
+    for (const vesk::TextLabel *label : sidebar->findChildren<vesk::TextLabel *>())
         if (label->text() == QStringLiteral("vesk 0.1 · Prototip"))
             version = label;
     QVERIFY(version);
     QVERIFY(version->mapTo(sidebar, QPoint(0, version->height())).y() <= height);
     // The eyebrow only appears in the full sidebar.
     bool eyebrowShown = false;
-    for (const QLabel *label : sidebar->findChildren<QLabel *>())
+    for (const vesk::TextLabel *label : sidebar->findChildren<vesk::TextLabel *>())
         eyebrowShown |=
             label->text() == QStringLiteral("EL TEU ESPAI, A PUNT") && label->isVisibleTo(sidebar);
     QCOMPARE(eyebrowShown, !compact);

@@ -1,7 +1,7 @@
 #include "AccessibleRoles.h"
 
+#include "TextLabel.h"
 #include <QAccessibleWidget>
-#include <QLabel>
 
 #include <mutex>
 
@@ -15,7 +15,8 @@ enum Mark
 {
     heading = 1,
     decorative = 2,
-    gauge = 3
+    gauge = 3,
+    text = 4
 };
 
 QAccessible::Role roleFor(Mark mark)
@@ -25,6 +26,8 @@ QAccessible::Role roleFor(Mark mark)
         return QAccessible::Heading;
     case gauge:
         return QAccessible::ProgressBar;
+    case text:
+        return QAccessible::StaticText;
     case decorative:
         break;
     }
@@ -45,7 +48,7 @@ public:
         if (t == QAccessible::Value && m_mark == gauge)
             return widget()->property(valueProperty).toString();
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
-            if (const auto *label = qobject_cast<const QLabel *>(widget()))
+            if (const auto *label = qobject_cast<const TextLabel *>(widget()))
                 return label->text();
         }
         return QAccessibleWidget::text(t);
@@ -63,10 +66,15 @@ private:
     Mark m_mark;
 };
 
-QAccessibleInterface *factory(const QString &, QObject *object)
+QAccessibleInterface *factory(const QString &className, QObject *object)
 {
-    if (!object || !object->isWidgetType())
+    // Qt asks once per class of the object's hierarchy; answer only for the
+    // most derived one, and cheaply for everything that carries no mark.
+    if (!object || !object->isWidgetType() ||
+        className != QLatin1String(object->metaObject()->className()))
         return nullptr;
+    if (auto *label = qobject_cast<TextLabel *>(object))
+        return new MarkedWidget(label, label->isHeading() ? heading : text);
     const QVariant mark = object->property(roleProperty);
     if (!mark.isValid())
         return nullptr;
@@ -81,10 +89,10 @@ void install()
     std::call_once(once, [] { QAccessible::installFactory(factory); });
 }
 
-void markHeading(QWidget *widget)
+void markHeading(TextLabel *label)
 {
     install();
-    widget->setProperty(roleProperty, int(heading));
+    label->setHeading(true);
 }
 
 void markDecorative(QWidget *widget)

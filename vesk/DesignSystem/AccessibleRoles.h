@@ -3,14 +3,18 @@
 class QString;
 class QWidget;
 
+namespace vesk {
+class TextLabel;
+}
+
 namespace vesk::AccessibleRoles {
 
 // Installs the accessibility factory that honours the marks below. The marks
 // install it themselves; safe to call more than once.
 void install();
 
-// Reads the widget (a label) as a heading.
-void markHeading(QWidget *widget);
+// Reads a TextLabel as a heading.
+void markHeading(TextLabel *label);
 
 // Hides a purely decorative widget from assistive technology.
 void markDecorative(QWidget *widget);

@@ -14,7 +14,6 @@ CapsuleLabel::CapsuleLabel(const QString &symbol, const QString &text, const Loo
                            QWidget *parent)
     : QWidget(parent), m_symbol(symbol), m_text(text), m_look(look)
 {
-    setFont(look.font);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setAccessibleName(text);
 }
@@ -26,11 +25,14 @@ qreal CapsuleLabel::symbolSize() const
 
 QSize CapsuleLabel::sizeHint() const
 {
-    const QFontMetrics metrics(font());
+    if (m_sizeHint.isValid())
+        return m_sizeHint;
+    const QFontMetrics metrics(m_look.font);
     const int width = m_look.horizontalPadding * 2 + qCeil(symbolSize()) + symbolGap +
                       metrics.horizontalAdvance(m_text);
     const int height = m_look.verticalPadding * 2 + qMax(metrics.height(), qCeil(symbolSize()));
-    return {width, height};
+    m_sizeHint = QSize(width, height);
+    return m_sizeHint;
 }
 
 void CapsuleLabel::paintEvent(QPaintEvent *)
@@ -48,7 +50,7 @@ void CapsuleLabel::paintEvent(QPaintEvent *)
     Icons::paint(painter, symbolRect, m_symbol, foreground);
 
     painter.setPen(foreground);
-    painter.setFont(font());
+    painter.setFont(m_look.font);
     const QRectF textRect = area.adjusted(symbolRect.right() + symbolGap, 0, 0, 0);
     painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, m_text);
 }

@@ -39,6 +39,7 @@ private:
     QString m_symbol;
     QString m_text;
     Look m_look;
+    mutable QSize m_sizeHint; // measuring shapes the text: once is enough
 };
 
 } // namespace vesk

@@ -22,17 +22,22 @@ StyledButton::StyledButton(const QString &text, const Look &look, QWidget *paren
 void StyledButton::setSymbol(const QString &symbol)
 {
     m_symbol = symbol;
+    m_sizeHint = QSize();
     updateGeometry();
     update();
 }
 
 QSize StyledButton::sizeHint() const
 {
+    if (m_sizeHint.isValid() && m_measuredText == text())
+        return m_sizeHint;
     const QFontMetrics metrics(font());
     int width = m_look.horizontalPadding * 2 + metrics.horizontalAdvance(text());
     if (!m_symbol.isEmpty())
         width += metrics.height() + symbolGap;
-    return {width, m_look.verticalPadding * 2 + metrics.height()};
+    m_measuredText = text();
+    m_sizeHint = QSize(width, m_look.verticalPadding * 2 + metrics.height());
+    return m_sizeHint;
 }
 
 void StyledButton::paintEvent(QPaintEvent *)

@@ -37,6 +37,9 @@ protected:
 private:
     Look m_look;
     QString m_symbol;
+    // Measuring shapes the text; kept while the text stays the same.
+    mutable QSize m_sizeHint;
+    mutable QString m_measuredText;
 };
 
 } // namespace vesk

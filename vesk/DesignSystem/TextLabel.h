@@ -2,14 +2,22 @@
 
 #include "Palette.h"
 
-#include <QLabel>
+#include <QFont>
+#include <QStaticText>
+#include <QWidget>
+
+#include <array>
+#include <utility>
 
 namespace vesk {
 
-// Plain text in a palette colour that is looked up at paint time, so the text
-// follows the appearance without being rebuilt. Layout and the accessible
-// name come from QLabel; only the painting is ours.
-class TextLabel : public QLabel
+// Plain text in a palette colour looked up at paint time, so it follows the
+// appearance without being rebuilt. A deliberately light widget: screens
+// hold many of them, and a QLabel announces every text to the accessibility
+// layer as it is built, which cost more than the rest of a screen. This one
+// is read by assistive technology as static text (or a heading) only when
+// asked, through AccessibleRoles.
+class TextLabel : public QWidget
 {
     Q_OBJECT
 
@@ -17,16 +25,50 @@ public:
     TextLabel(const QString &text, const QFont &font, Palette::Role role,
               QWidget *parent = nullptr);
 
+    QString text() const { return m_text; }
+    void setText(const QString &text);
+    QFont textFont() const { return m_font; }
     Palette::Role role() const { return m_role; }
     void setRole(Palette::Role role);
     void setOpacity(qreal opacity);
+    bool wordWrap() const { return m_wordWrap; }
+    // Wraps over as many lines as it needs; never cut.
+    void setWordWrap(bool wrap);
+    Qt::Alignment alignment() const { return m_alignment; }
+    // Read by assistive technology as a heading rather than plain text.
+    bool isHeading() const { return m_heading; }
+    void setHeading(bool heading) { m_heading = heading; }
+    void setAlignment(Qt::Alignment alignment);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    bool hasHeightForWidth() const override { return m_wordWrap; }
+    int heightForWidth(int width) const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    int flags() const;
+
+    QString m_text;
+    QFont m_font;
     Palette::Role m_role;
     qreal m_opacity = 1.0;
+    bool m_wordWrap = false;
+    bool m_heading = false;
+    Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    // Measuring text shapes it, which layouts would otherwise redo on every
+    // pass; the measures are kept until the text or its wrapping changes.
+    void forgetMeasures();
+    mutable QSize m_sizeHint;
+    mutable QSize m_minimumSizeHint;
+    // heightForWidth's last answers: a layout pass asks about a couple of
+    // widths over and over.
+    mutable std::array<std::pair<int, int>, 3> m_heights{};
+    mutable std::size_t m_nextHeight = 0;
+    // The text laid out and shaped once, redrawn as often as needed.
+    QStaticText m_static;
 };
 
 } // namespace vesk

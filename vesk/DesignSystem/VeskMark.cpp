@@ -6,6 +6,7 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPixmapCache>
 
 namespace vesk {
 
@@ -49,10 +50,26 @@ void VeskMark::paint(QPainter &painter, const QRectF &rect, bool tile)
 
 void VeskMark::paintEvent(QPaintEvent *)
 {
+    // The mark looks the same in both appearances, so its picture is kept in
+    // the pixmap cache per size and pixel ratio instead of filling the curves
+    // again on every paint.
+    const int side = qMin(width(), height());
+    if (side <= 0)
+        return;
+    const qreal ratio = devicePixelRatioF();
+    const QString key = QStringLiteral("vesk-mark|%1|%2|%3").arg(side).arg(ratio).arg(m_tile);
+    QPixmap picture;
+    if (!QPixmapCache::find(key, &picture)) {
+        picture = QPixmap(QSize(side, side) * ratio);
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::transparent);
+        QPainter offscreen(&picture);
+        paint(offscreen, QRectF(0, 0, side, side), m_tile);
+        offscreen.end();
+        QPixmapCache::insert(key, picture);
+    }
     QPainter painter(this);
-    const qreal side = qMin(width(), height());
-    const QRectF square((width() - side) / 2, (height() - side) / 2, side, side);
-    paint(painter, square, m_tile);
+    painter.drawPixmap(QPointF((width() - side) / 2.0, (height() - side) / 2.0), picture);
 }
 
 } // namespace vesk

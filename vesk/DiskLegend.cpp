@@ -1,0 +1,75 @@
+#include "DiskLegend.h"
+
+#include "DesignSystem/Fonts.h"
+#include "DesignSystem/Palette.h"
+
+#include <QPainter>
+
+namespace vesk {
+
+namespace {
+constexpr int swatch = 7;
+constexpr int gap = 8;
+constexpr int minimumSpace = 10;
+QFont legendFont()
+{
+    return Fonts::ui(11);
+}
+} // namespace
+
+DiskLegend::DiskLegend(const QList<DiskCategory> &categories, QWidget *parent)
+    : QWidget(parent), m_categories(categories)
+{
+    QStringList rows;
+    for (const DiskCategory &category : categories)
+        rows << tr("%1: %2").arg(category.name, figure(category));
+    setAccessibleName(tr("Llegenda"));
+    setAccessibleDescription(rows.join(QStringLiteral(", ")));
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+QString DiskLegend::figure(const DiskCategory &category)
+{
+    return tr("%1 GB").arg(qint64(category.gigabytes));
+}
+
+QSize DiskLegend::sizeHint() const
+{
+    const QFontMetrics metrics(legendFont());
+    int widest = 0;
+    for (const DiskCategory &category : m_categories)
+        widest = qMax(widest, metrics.horizontalAdvance(category.name) +
+                                  metrics.horizontalAdvance(figure(category)));
+    const auto rows = int(m_categories.size());
+    return {swatch + gap + widest + minimumSpace,
+            rows * metrics.height() + qMax(0, rows - 1) * rowSpacing};
+}
+
+QSize DiskLegend::minimumSizeHint() const
+{
+    return sizeHint();
+}
+
+void DiskLegend::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setFont(legendFont());
+    const QFontMetricsF metrics(legendFont());
+    const QList<QColor> colours = Palette::colors();
+    const QColor text = Palette::secondary();
+    qreal y = (height() - sizeHint().height()) / 2.0;
+    for (qsizetype i = 0; i < m_categories.size() && i < colours.size(); ++i) {
+        const QRectF line(0, y, width(), metrics.height());
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colours.at(i));
+        painter.drawRoundedRect(QRectF(0, line.center().y() - swatch / 2.0, swatch, swatch), 2, 2);
+        painter.setPen(text);
+        painter.drawText(line.adjusted(swatch + gap, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                         m_categories.at(i).name);
+        painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter, figure(m_categories.at(i)));
+        y += metrics.height() + rowSpacing;
+    }
+}
+
+} // namespace vesk

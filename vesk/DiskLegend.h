@@ -1,0 +1,33 @@
+#pragma once
+
+#include "VeskCore/Models.h"
+
+#include <QWidget>
+
+namespace vesk {
+
+// The legend of the disk ring: per category a colour swatch, the name and
+// the whole gigabytes. Painted as one widget and read as one list.
+class DiskLegend : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int rowSpacing = 11;
+
+    explicit DiskLegend(const QList<DiskCategory> &categories, QWidget *parent = nullptr);
+
+    // "116 GB": the whole gigabytes, truncated.
+    static QString figure(const DiskCategory &category);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QList<DiskCategory> m_categories;
+};
+
+} // namespace vesk

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "DesignSystem/Palette.h"
+
+#include <QWidget>
+
+namespace vesk {
+
+// The stages of the simulated scan, one per row: a symbol, the stage's name
+// and its status at the far end. Painted as one widget; read as a list of
+// "name: status".
+class StageList : public QWidget
+{
+    Q_OBJECT
+
+public:
+    struct Row
+    {
+        QString symbol;
+        Palette::Role symbolRole;
+        QString name;
+        QString status;
+    };
+
+    explicit StageList(int statusPixels, QWidget *parent = nullptr);
+
+    QList<Row> rows() const { return m_rows; }
+    void setRows(const QList<Row> &rows);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return {200, sizeHint().height()}; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int m_statusPixels;
+    QList<Row> m_rows;
+};
+
+} // namespace vesk
