@@ -1,5 +1,6 @@
 #include "ScreenFactory.h"
 
+#include "ApplicationsView.h"
 #include "CleanupView.h"
 #include "DesignSystem/Page.h"
 #include "DesignSystem/PageHeader.h"
@@ -36,6 +37,7 @@ QWidget *create(Section section, SharedObjects shared)
     case Section::storage:
         return new StorageView(shared);
     case Section::applications:
+        return new ApplicationsView(shared);
     case Section::performance:
     case Section::privacy:
     case Section::history:

@@ -1,0 +1,206 @@
+#include "TestApp.h"
+#include "WidgetFinder.h"
+
+#include "ApplicationDetail.h"
+#include "ApplicationsView.h"
+#include "DesignSystem/SegmentButton.h"
+#include "DesignSystem/SegmentedControl.h"
+#include "MainWindow.h"
+#include "RootView.h"
+#include "RowButton.h"
+#include "VeskCore/DemoSession.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+
+using namespace vesk;
+
+namespace {
+
+ApplicationsView *openApplications(TestApp &app)
+{
+    app->mainWindow()->show();
+    app->navigation().setSelection(Section::applications);
+    QCoreApplication::processEvents();
+    return qobject_cast<ApplicationsView *>(app->mainWindow()->rootView()->screen());
+}
+
+QCheckBox *toggleFor(QWidget *sheet, const QString &name)
+{
+    return findVisible<QCheckBox>(sheet, name);
+}
+
+ApplicationDetail *openRow(ApplicationsView *view, const QString &name)
+{
+    RowButton *row = findVisible<RowButton>(view, name);
+    if (!row)
+        return nullptr;
+    row->setFocus();
+    QTest::keyClick(row, Qt::Key_Return); // from the keyboard
+    QCoreApplication::processEvents();
+    return view->openSheet();
+}
+
+} // namespace
+
+class tst_Applications : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TestApp::prepareApplication(); }
+    void searchFilterAndSort_data();
+    void searchFilterAndSort();
+    void typingKeepsFocusAndCursor();
+    void uninstallFlowRecordsOnce();
+    void backKeepsTicksAndAlertCancelAddsNothing();
+    void protectedApplicationIsReadOnly();
+    void sheetStartsEmptyEachTime();
+};
+
+void tst_Applications::searchFilterAndSort_data()
+{
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<int>("sort");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("default") << "" << 0 << 0
+                             << QStringList{"taller", "llenc", "ona", "orbit", "system", "remnant"};
+    QTest::newRow("lower case search") << "taller" << 0 << 0 << QStringList{"taller"};
+    QTest::newRow("accent significant") << "llenc" << 0 << 0 << QStringList{};
+    QTest::newRow("unused by name") << "" << 1 << 1 << QStringList{"llenc", "orbit"};
+    QTest::newRow("remnants, no match") << "Taller" << 2 << 0 << QStringList{};
+    QTest::newRow("by date") << "" << 0 << 2
+                             << QStringList{"ona", "taller", "llenc", "orbit", "remnant", "system"};
+}
+
+void tst_Applications::searchFilterAndSort()
+{
+    QFETCH(QString, search);
+    QFETCH(int, filter);
+    QFETCH(int, sort);
+    QFETCH(QStringList, expected);
+
+    TestApp app;
+    ApplicationsView *view = openApplications(app);
+    QTest::keyClicks(view->searchField(), search);
+    QTest::mouseClick(view->filterPicker()->findChildren<SegmentButton *>().at(filter),
+                      Qt::LeftButton);
+    view->sortPicker()->setCurrentIndex(sort);
+    QCoreApplication::processEvents();
+    QCOMPARE(view->shownIds(), expected);
+    QCOMPARE(hasVisibleLabel(view, QStringLiteral("Cap aplicació")), expected.isEmpty());
+    QVERIFY(hasVisibleLabel(view, QStringLiteral("APLICACIÓ"))); // the header stays
+}
+
+void tst_Applications::typingKeepsFocusAndCursor()
+{
+    TestApp app;
+    ApplicationsView *view = openApplications(app);
+    QApplication::setActiveWindow(app->mainWindow());
+    view->searchField()->setFocus();
+    QTest::keyClicks(view->searchField(), QStringLiteral("ona"));
+    QVERIFY(view->searchField()->hasFocus());
+    QCOMPARE(view->searchField()->cursorPosition(), 3);
+    QCOMPARE(view->shownIds(), QStringList{"ona"});
+    QCOMPARE(ApplicationsView::splitText(app->session().data().applications().first()),
+             QStringLiteral("38 GB + 6 GB"));
+}
+
+void tst_Applications::uninstallFlowRecordsOnce()
+{
+    TestApp app;
+    ApplicationsView *view = openApplications(app);
+    ApplicationDetail *sheet = openRow(view, QStringLiteral("Taller"));
+    QVERIFY(sheet);
+    QVERIFY(hasVisibleLabel(sheet, QStringLiteral("Total seleccionat: 0 B")));
+    QAbstractButton *review =
+        findVisible<QAbstractButton>(sheet, QStringLiteral("Revisa la selecció"));
+    QVERIFY(review && !review->isEnabled());
+    QVERIFY(!toggleFor(sheet, QStringLiteral("Dades personals"))->isEnabled());
+    QVERIFY(toggleFor(sheet, QStringLiteral("Aplicació principal"))->isEnabled());
+
+    QTest::mouseClick(toggleFor(sheet, QStringLiteral("Memòries cau")), Qt::LeftButton, {},
+                      QPoint(8, 8));
+    QVERIFY(review->isEnabled());
+    QVERIFY(hasVisibleLabel(sheet, QStringLiteral("Total seleccionat: 1.5 GB")) ||
+            hasVisibleLabel(sheet, QStringLiteral("Total seleccionat: 1,5 GB")));
+    QVERIFY(clickButton(sheet, QStringLiteral("Revisa la selecció")));
+    QCoreApplication::processEvents();
+    QVERIFY(sheet->reviewing());
+    QVERIFY(clickButton(sheet, QStringLiteral("Confirma la simulació")));
+    QVERIFY(sheet->confirmationAlert());
+    QVERIFY(clickButton(sheet->confirmationAlert(), QStringLiteral("Confirma la simulació")));
+    QCoreApplication::processEvents();
+    QVERIFY(sheet->completed());
+    QCOMPARE(app->session().history().size(), 4);
+    QCOMPARE(app->session().history().first().title, QStringLiteral("Desinstal·lació simulada"));
+    QCOMPARE(app->session().history().first().count, 12);
+    QVERIFY(hasVisibleLabel(sheet, QStringLiteral("Simulació completada")));
+    QVERIFY(!findVisible<QAbstractButton>(sheet, QStringLiteral("Confirma la simulació")));
+    QVERIFY(clickButton(sheet, QStringLiteral("Tanca")));
+    QTRY_VERIFY(!view->openSheet());
+    QCOMPARE(app->session().history().size(), 4);
+}
+
+void tst_Applications::backKeepsTicksAndAlertCancelAddsNothing()
+{
+    TestApp app;
+    ApplicationsView *view = openApplications(app);
+    ApplicationDetail *sheet = openRow(view, QStringLiteral("Ona"));
+    sheet->setTicked(QStringLiteral("ona.cache"), true);
+    sheet->setTicked(QStringLiteral("ona.personal"), true); // protected: never chosen
+    QCOMPARE(sheet->chosen().size(), 1);
+    sheet->advance();
+    QCoreApplication::processEvents();
+    QVERIFY(clickButton(sheet, QStringLiteral("Enrere")));
+    QCoreApplication::processEvents();
+    QVERIFY(!sheet->reviewing());
+    QVERIFY(toggleFor(sheet, QStringLiteral("Memòries cau"))->isChecked());
+
+    sheet->advance();
+    sheet->advance();
+    QVERIFY(sheet->confirmationAlert());
+    QTest::keyClick(sheet->confirmationAlert(), Qt::Key_Escape); // acts as "Cancel·la"
+    QTRY_VERIFY(!sheet->confirmationAlert());
+    QVERIFY(sheet->isVisible());
+    QVERIFY(sheet->reviewing());
+    QCOMPARE(app->session().history().size(), 3);
+}
+
+void tst_Applications::protectedApplicationIsReadOnly()
+{
+    TestApp app;
+    ApplicationsView *view = openApplications(app);
+    ApplicationDetail *sheet = openRow(view, QStringLiteral("Visor del sistema"));
+    QVERIFY(sheet);
+    for (QCheckBox *box : sheet->findChildren<QCheckBox *>())
+        QVERIFY(!box->isEnabled());
+    QVERIFY(!findVisible<QAbstractButton>(sheet, QStringLiteral("Revisa la selecció")));
+    QVERIFY(hasVisibleLabelContaining(sheet, QStringLiteral("component del sistema")));
+    sheet->setTicked(QStringLiteral("system.preferences"), true);
+    QVERIFY(sheet->chosen().isEmpty());
+    QTest::keyClick(sheet, Qt::Key_Escape);
+    QTRY_VERIFY(!view->openSheet());
+}
+
+void tst_Applications::sheetStartsEmptyEachTime()
+{
+    TestApp app;
+    ApplicationsView *view = openApplications(app);
+    ApplicationDetail *sheet = openRow(view, QStringLiteral("Taller"));
+    sheet->setTicked(QStringLiteral("taller.cache"), true);
+    sheet->reject();
+    QTRY_VERIFY(!view->openSheet());
+    sheet = openRow(view, QStringLiteral("Taller"));
+    QVERIFY(sheet->chosen().isEmpty());
+    QCOMPARE(ApplicationDetail::chosen(
+                 app->session().data().applications().first(),
+                 {QStringLiteral("taller.shared"), QStringLiteral("taller.bundle")})
+                 .size(),
+             1);
+}
+
+QTEST_MAIN(tst_Applications)
+#include "tst_Applications.moc"

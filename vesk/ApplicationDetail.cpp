@@ -1,0 +1,233 @@
+#include "ApplicationDetail.h"
+
+#include "DesignSystem/Fonts.h"
+#include "DesignSystem/HorizontalRule.h"
+#include "DesignSystem/Icons.h"
+#include "DesignSystem/InfoNote.h"
+#include "DesignSystem/ModalHeader.h"
+#include "DesignSystem/PrimaryButton.h"
+#include "DesignSystem/QuietButton.h"
+#include "DesignSystem/RiskBadge.h"
+#include "DesignSystem/SymbolView.h"
+#include "DesignSystem/TextLabel.h"
+#include "VeskCore/CheckedMath.h"
+#include "VeskCore/DemoSession.h"
+#include "VeskCore/Display.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace vesk {
+
+ApplicationDetail::ApplicationDetail(const DemoApplication &app, DemoSession &session,
+                                     QWidget *parent)
+    : Sheet(app.name, fixedWidth, 28, 20, parent), m_app(app), m_session(session)
+{
+    rebuild();
+}
+
+QList<Candidate> ApplicationDetail::chosen(const DemoApplication &app,
+                                           const QSet<QString> &selectedIDs)
+{
+    QList<Candidate> result;
+    for (const Candidate &component : app.components) {
+        if (selectedIDs.contains(component.id) && component.risk != Risk::protected_)
+            result.append(component);
+    }
+    return result;
+}
+
+void ApplicationDetail::setTicked(const QString &componentId, bool ticked)
+{
+    if (m_reviewing || m_completed || m_app.protected_)
+        return;
+    if (ticked)
+        m_selectedIDs.insert(componentId);
+    else
+        m_selectedIDs.remove(componentId);
+    refreshSelection();
+}
+
+void ApplicationDetail::advance()
+{
+    if (m_completed || m_app.protected_ || chosen().isEmpty())
+        return;
+    if (!m_reviewing) {
+        m_reviewing = true;
+        rebuild();
+        return;
+    }
+    if (m_confirmation)
+        return;
+    m_confirmation = new QMessageBox(this);
+    m_confirmation->setAttribute(Qt::WA_DeleteOnClose);
+    m_confirmation->setWindowModality(Qt::WindowModal);
+    m_confirmation->setWindowTitle(tr("Simula la desinstal·lació"));
+    m_confirmation->setText(tr("Simula la desinstal·lació"));
+    m_confirmation->setInformativeText(tr("Aquesta acció completa la demostració. L’aplicació i "
+                                          "totes les seves dades es conservaran."));
+    QPushButton *cancel = m_confirmation->addButton(tr("Cancel·la"), QMessageBox::RejectRole);
+    QPushButton *confirm =
+        m_confirmation->addButton(tr("Confirma la simulació"), QMessageBox::AcceptRole);
+    m_confirmation->setEscapeButton(cancel);
+    m_confirmation->setDefaultButton(confirm);
+    connect(confirm, &QPushButton::clicked, this, [this] {
+        if (m_completed)
+            return;
+        m_session.recordApplicationSimulation(m_app, chosen());
+        m_completed = true;
+        rebuild();
+    });
+    m_confirmation->open();
+}
+
+void ApplicationDetail::back()
+{
+    if (!m_reviewing || m_completed)
+        return;
+    m_reviewing = false;
+    rebuild();
+}
+
+void ApplicationDetail::rebuild()
+{
+    if (m_body) {
+        // The old body may hold the button that caused this change.
+        contentLayout()->removeWidget(m_body);
+        m_body->hide();
+        m_body->deleteLater();
+    }
+    m_total = nullptr;
+    m_primary = nullptr;
+
+    auto *body = new QWidget(this);
+    auto *stack = new QVBoxLayout(body);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(20);
+    const QString subtitle = m_completed   ? tr("Simulació completada")
+                             : m_reviewing ? tr("Revisa els elements seleccionats")
+                                           : tr("Analitza els components de mostra");
+    stack->addWidget(new ModalHeader(m_app.name, subtitle));
+
+    if (m_completed) {
+        stack->addWidget(new InfoNote(tr("Cap aplicació desinstal·lada. Cap fitxer modificat. "
+                                         "S’ha afegit un registre de demostració a l’historial."),
+                                      "checkmark.seal"_symbol));
+    } else {
+        auto *summary = new QHBoxLayout;
+        summary->setSpacing(7);
+        summary->addWidget(new SymbolView(m_app.symbol, 14, Palette::Role::ink));
+        summary->addWidget(new TextLabel(m_app.developer, Fonts::ui(13), Palette::Role::ink));
+        summary->addStretch(1);
+        summary->addWidget(new TextLabel(Display::bytes(m_app.totalBytes()),
+                                         Fonts::ui(13, QFont::DemiBold), Palette::Role::ink));
+        stack->addLayout(summary);
+
+        auto *list = new QWidget;
+        auto *blocks = new QVBoxLayout(list);
+        blocks->setContentsMargins(0, 0, 12, 0);
+        blocks->setSpacing(15);
+        for (const Candidate &component : m_reviewing ? chosen() : m_app.components)
+            blocks->addWidget(buildComponent(component));
+        blocks->addStretch(1);
+        auto *scroll = new QScrollArea;
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidgetResizable(true);
+        scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        scroll->viewport()->setBackgroundRole(QPalette::Window);
+        scroll->setWidget(list);
+        list->setBackgroundRole(QPalette::Window);
+        scroll->setMaximumHeight(listMaximumHeight);
+        scroll->setMinimumHeight(qMin(listMaximumHeight, list->sizeHint().height()));
+        stack->addWidget(scroll);
+
+        if (m_app.protected_) {
+            stack->addWidget(new InfoNote(tr("Aquesta aplicació representa un component del "
+                                             "sistema. No es pot seleccionar ni desinstal·lar."),
+                                          "lock.shield"_symbol));
+        } else {
+            stack->addWidget(new InfoNote(
+                m_reviewing
+                    ? tr("Acció prevista: Paperera simulada. Les dades personals i els recursos "
+                         "compartits estan exclosos. Cap operació real.")
+                    : tr("Selecciona explícitament què vols revisar. Cap component es considera "
+                         "prescindible pel sol fet d’estar relacionat amb l’aplicació."),
+                "info.circle"_symbol));
+        }
+        m_total = new TextLabel(QString(), Fonts::ui(13, QFont::Medium), Palette::Role::ink);
+        stack->addWidget(m_total);
+    }
+
+    auto *actions = new QHBoxLayout;
+    auto *close = new QuietButton(m_completed ? tr("Tanca") : tr("Cancel·la"));
+    connect(close, &QuietButton::clicked, this, &QDialog::reject);
+    actions->addWidget(close);
+    if (m_reviewing && !m_completed) {
+        auto *backButton = new QuietButton(tr("Enrere"));
+        connect(backButton, &QuietButton::clicked, this, &ApplicationDetail::back);
+        actions->addWidget(backButton);
+    }
+    actions->addStretch(1);
+    if (!m_app.protected_ && !m_completed) {
+        m_primary =
+            new PrimaryButton(m_reviewing ? tr("Confirma la simulació") : tr("Revisa la selecció"));
+        connect(m_primary, &PrimaryButton::clicked, this, &ApplicationDetail::advance);
+        actions->addWidget(m_primary);
+    }
+    stack->addLayout(actions);
+
+    contentLayout()->addWidget(body);
+    m_body = body;
+    body->show();
+    refreshSelection();
+    adjustSize();
+}
+
+QWidget *ApplicationDetail::buildComponent(const Candidate &component)
+{
+    auto *block = new QWidget;
+    auto *stack = new QVBoxLayout(block);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(7);
+    auto *row = new QHBoxLayout;
+    row->setSpacing(10);
+    if (m_reviewing) {
+        row->addWidget(
+            new TextLabel(component.name, Fonts::ui(12, QFont::Medium), Palette::Role::ink));
+    } else {
+        auto *box = new QCheckBox(component.name);
+        box->setFont(Fonts::ui(12));
+        box->setChecked(m_selectedIDs.contains(component.id));
+        box->setEnabled(!m_app.protected_ && component.risk != Risk::protected_);
+        const QString id = component.id;
+        connect(box, &QCheckBox::toggled, this, [this, id](bool on) { setTicked(id, on); });
+        row->addWidget(box);
+    }
+    row->addStretch(1);
+    row->addWidget(
+        new TextLabel(Display::bytes(component.bytes), Fonts::ui(12), Palette::Role::ink));
+    row->addWidget(new RiskBadge(m_app.protected_ ? Risk::protected_ : component.risk));
+    stack->addLayout(row);
+    auto *reason = new TextLabel(component.reason, Fonts::ui(11), Palette::Role::secondary);
+    reason->setWordWrap(true);
+    stack->addWidget(reason);
+    stack->addWidget(new HorizontalRule(Palette::Role::secondary, 0.15));
+    return block;
+}
+
+void ApplicationDetail::refreshSelection()
+{
+    const QList<Candidate> picked = chosen();
+    qint64 total = 0;
+    for (const Candidate &component : picked)
+        total = saturatingAdd(total, component.bytes);
+    if (m_total)
+        m_total->setText(tr("Total seleccionat: %1").arg(Display::bytes(total)));
+    if (m_primary)
+        m_primary->setEnabled(!picked.isEmpty()); // half transparent while disabled
+}
+
+} // namespace vesk
