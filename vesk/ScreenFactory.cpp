@@ -4,7 +4,9 @@
 #include "CleanupView.h"
 #include "DesignSystem/Page.h"
 #include "DesignSystem/PageHeader.h"
+#include "HistoryView.h"
 #include "HomeView.h"
+#include "PrivacyView.h"
 #include "StorageView.h"
 
 #include <QCoreApplication>
@@ -38,9 +40,11 @@ QWidget *create(Section section, SharedObjects shared)
         return new StorageView(shared);
     case Section::applications:
         return new ApplicationsView(shared);
-    case Section::performance:
     case Section::privacy:
+        return new PrivacyView(shared);
     case Section::history:
+        return new HistoryView(shared);
+    case Section::performance:
         break;
     }
     return titledPage(section, shared);

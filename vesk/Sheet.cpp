@@ -23,11 +23,11 @@ Sheet::Sheet(const QString &title, int width, int padding, int spacing, QWidget 
     m_layout->setSpacing(spacing);
 }
 
-void Sheet::addCloseRow()
+void Sheet::addCloseRow(const QString &label)
 {
     auto *row = new QHBoxLayout;
     row->addStretch(1);
-    auto *close = new PrimaryButton(tr("Tanca"));
+    auto *close = new PrimaryButton(label.isEmpty() ? tr("Tanca") : label);
     connect(close, &PrimaryButton::clicked, this, &QDialog::reject);
     row->addWidget(close);
     m_layout->addLayout(row);

@@ -20,8 +20,8 @@ public:
     // The width left for content inside the padding.
     int contentWidth() const { return m_width - 2 * m_padding; }
     QVBoxLayout *contentLayout() const { return m_layout; }
-    // A row ending in the primary button "Tanca", which closes the sheet.
-    void addCloseRow();
+    // A row ending in the primary button that closes the sheet ("Tanca").
+    void addCloseRow(const QString &label = QString());
 
 private:
     int m_width;

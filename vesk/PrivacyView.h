@@ -1,0 +1,48 @@
+#pragma once
+
+#include "DesignSystem/Page.h"
+#include "SharedObjects.h"
+#include "Sheet.h"
+
+#include <QPointer>
+
+class QCheckBox;
+class QVBoxLayout;
+
+namespace vesk {
+
+class QuietButton;
+
+// The platform's protections as explanatory cards with example states and
+// guidance, and a fictional browser-data example shown only after an explicit
+// opt-in; withdrawing the opt-in hides it at once.
+class PrivacyView : public Page
+{
+    Q_OBJECT
+
+public:
+    static constexpr int cardMinimumWidth = 260;
+
+    explicit PrivacyView(SharedObjects shared, QWidget *parent = nullptr);
+
+    static QString guidance(const QString &protectionId);
+    static QStringList browserRows();
+
+    QCheckBox *consentToggle() const { return m_consent; }
+    bool rowsShown() const { return m_showBrowser; }
+    Sheet *openSheet() const { return m_sheet; }
+    void showGuidance(const QString &protectionId);
+
+private:
+    QWidget *buildBrowserCard();
+    void showBrowserRows(bool shown);
+
+    SharedObjects m_shared;
+    QCheckBox *m_consent = nullptr;
+    QVBoxLayout *m_rows = nullptr;
+    QuietButton *m_reveal = nullptr;
+    bool m_showBrowser = false;
+    QPointer<Sheet> m_sheet;
+};
+
+} // namespace vesk
