@@ -6,6 +6,7 @@
 #include "DesignSystem/PageHeader.h"
 #include "HistoryView.h"
 #include "HomeView.h"
+#include "PerformanceView.h"
 #include "PrivacyView.h"
 #include "StorageView.h"
 
@@ -45,7 +46,7 @@ QWidget *create(Section section, SharedObjects shared)
     case Section::history:
         return new HistoryView(shared);
     case Section::performance:
-        break;
+        return new PerformanceView(shared);
     }
     return titledPage(section, shared);
 }

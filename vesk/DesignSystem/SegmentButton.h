@@ -14,6 +14,7 @@ public:
     explicit SegmentButton(const QString &text, QWidget *parent = nullptr);
 
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,0 +1,236 @@
+#include "TestApp.h"
+#include "WidgetFinder.h"
+
+#include "ActivityChart.h"
+#include "ActivitySeries.h"
+#include "DesignSystem/QuietButton.h"
+#include "DesignSystem/SegmentButton.h"
+#include "DesignSystem/SegmentedControl.h"
+#include "HistoryView.h"
+#include "MainWindow.h"
+#include "PerformanceView.h"
+#include "PrivacyView.h"
+#include "RootView.h"
+#include "VeskCore/DemoProvider.h"
+#include "VeskCore/DemoSession.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+
+using namespace vesk;
+using namespace std::chrono_literals;
+
+namespace {
+
+template <typename View> View *open(TestApp &app, Section section)
+{
+    app->mainWindow()->show();
+    app->navigation().setSelection(section);
+    QCoreApplication::processEvents();
+    return qobject_cast<View *>(app->mainWindow()->rootView()->screen());
+}
+
+PerformancePoint pointWithId(qint64 id)
+{
+    return DemoProvider().performance().at(id);
+}
+
+} // namespace
+
+class tst_Insights : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TestApp::prepareApplication(); }
+    void seriesPerMetric_data();
+    void seriesPerMetric();
+    void curveNeverOvershoots();
+    void chartInspectorFromTheKeyboard();
+    void processFilter_data();
+    void processFilter();
+    void privacyOptIn();
+    void privacyGuidance();
+    void historyFilterAndNewRecords();
+};
+
+void tst_Insights::seriesPerMetric_data()
+{
+    QTest::addColumn<QString>("metric");
+    QTest::addColumn<qint64>("id");
+    QTest::addColumn<double>("top");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<QString>("inspector");
+    QTest::newRow("cpu") << "Processador" << qint64(9) << 100.0 << "% · dades simulades"
+                         << "35 %";
+    QTest::newRow("disk") << "Disc" << qint64(9) << 20.0 << "MB/s · dades simulades"
+                          << "12 MB/s";
+    QTest::newRow("memory") << "Memòria" << qint64(23) << 100.0 << "% · dades simulades"
+                            << "49 %";
+}
+
+void tst_Insights::seriesPerMetric()
+{
+    QFETCH(QString, metric);
+    QFETCH(qint64, id);
+    QFETCH(double, top);
+    QFETCH(QString, unit);
+    QFETCH(QString, inspector);
+    QCOMPARE(ActivitySeries::domainTop(metric), top);
+    QCOMPARE(ActivitySeries::unitLine(metric), unit);
+    QCOMPARE(ActivitySeries::inspectorText(pointWithId(id), metric), inspector);
+
+    const auto series = DemoProvider().performance();
+    QCOMPARE(ActivitySeries::samples(series, 24).first().id, 0);
+    QCOMPARE(ActivitySeries::samples(series, 12).first().id, 12);
+    QCOMPARE(ActivitySeries::samples(series, 12).size(), 12);
+    QCOMPARE(ActivitySeries::axisLabel(19), QStringLiteral("\u22124 min"));
+    QCOMPARE(ActivitySeries::axisLabel(23), QStringLiteral("\u22120 min"));
+}
+
+void tst_Insights::curveNeverOvershoots()
+{
+    QList<QPointF> points;
+    const auto series = DemoProvider().performance();
+    for (const PerformancePoint &p : series)
+        points << QPointF(p.id * 10.0, p.cpu);
+    const QPainterPath path = ActivitySeries::monotonePath(points);
+    // moveTo, then three elements per cubic segment; a Bézier segment stays
+    // inside the hull of its control points.
+    QCOMPARE(path.elementCount(), 1 + 3 * (points.size() - 1));
+    for (qsizetype segment = 0; segment + 1 < points.size(); ++segment) {
+        const double low = qMin(points[segment].y(), points[segment + 1].y());
+        const double high = qMax(points[segment].y(), points[segment + 1].y());
+        for (int k = 1; k <= 3; ++k) {
+            const double y = path.elementAt(int(1 + 3 * segment + k - 1)).y;
+            QVERIFY2(y >= low - 1e-9 && y <= high + 1e-9,
+                     qPrintable(QStringLiteral("segment %1").arg(segment)));
+        }
+    }
+}
+
+void tst_Insights::chartInspectorFromTheKeyboard()
+{
+    TestApp app;
+    auto *view = open<PerformanceView>(app, Section::performance);
+    QVERIFY(view);
+    ActivityChart *chart = view->chart();
+    chart->setFocus();
+    QTest::keyClick(chart, Qt::Key_Right);
+    QCOMPARE(chart->selectedId(), std::optional<qint64>(0));
+    QTest::keyClick(chart, Qt::Key_Left); // stays at the first sample
+    QCOMPARE(chart->selectedId(), std::optional<qint64>(0));
+    chart->setSelectedId(9);
+    QTest::mouseClick(view->metricPicker()->findChildren<SegmentButton *>().at(2), Qt::LeftButton);
+    QCOMPARE(chart->selectedId(), std::optional<qint64>(9)); // kept across metrics
+    QVERIFY(chart->accessibleDescription().contains(QStringLiteral("12 MB/s")));
+
+    view->rangePicker()->setCurrentIndex(0); // 12 minutes: ids 12–23, sample 9 not drawn
+    QVERIFY(!chart->accessibleDescription().contains(QStringLiteral("12 MB/s")));
+    QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(chart->width() - 10, 100));
+    QCOMPARE(chart->selectedId(), std::optional<qint64>(23));
+}
+
+void tst_Insights::processFilter_data()
+{
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("all") << 0
+                         << QStringList{"Taller", "Ona", "Sincronització de mostra",
+                                        "Compositor de mostra"};
+    QTest::newRow("background") << 1
+                                << QStringList{"Sincronització de mostra", "Compositor de mostra"};
+    QTest::newRow("login") << 2 << QStringList{"Ona", "Sincronització de mostra"};
+}
+
+void tst_Insights::processFilter()
+{
+    QFETCH(int, filter);
+    QFETCH(QStringList, names);
+    TestApp app;
+    auto *view = open<PerformanceView>(app, Section::performance);
+    view->processPicker()->setCurrentIndex(filter);
+    QCOMPARE(view->shownProcesses(), names);
+    QCOMPARE(PerformanceView::cpuText(7.2, QLocale(QStringLiteral("ca_ES"))),
+             QStringLiteral("7,2 % CPU"));
+    QVERIFY(PerformanceView::processes({}, QStringLiteral("Altres")).isEmpty());
+}
+
+void tst_Insights::privacyOptIn()
+{
+    TestApp app;
+    auto *view = open<PrivacyView>(app, Section::privacy);
+    QVERIFY(view);
+    QAbstractButton *reveal =
+        findVisible<QAbstractButton>(view, QStringLiteral("Revisa l’exemple"));
+    QVERIFY(reveal && !reveal->isEnabled());
+    QTest::mouseClick(reveal, Qt::LeftButton); // inert
+    QVERIFY(!view->rowsShown());
+
+    QTest::mouseClick(view->consentToggle(), Qt::LeftButton, {}, QPoint(8, 8));
+    QVERIFY(reveal->isEnabled());
+    QTest::mouseClick(reveal, Qt::LeftButton);
+    QVERIFY(view->rowsShown());
+    QVERIFY(hasVisibleLabel(view, PrivacyView::browserRows().first()));
+    QCOMPARE(reveal->text(), QStringLiteral("Amaga l’exemple"));
+
+    // Withdrawing consent hides the rows at once; consenting again keeps them hidden.
+    QTest::mouseClick(view->consentToggle(), Qt::LeftButton, {}, QPoint(8, 8));
+    QVERIFY(!view->rowsShown());
+    QVERIFY(!hasVisibleLabel(view, PrivacyView::browserRows().first()));
+    QVERIFY(!reveal->isEnabled());
+    QTest::mouseClick(view->consentToggle(), Qt::LeftButton, {}, QPoint(8, 8));
+    QVERIFY(!view->rowsShown());
+    QCOMPARE(reveal->text(), QStringLiteral("Revisa l’exemple"));
+}
+
+void tst_Insights::privacyGuidance()
+{
+    TestApp app;
+    auto *view = open<PrivacyView>(app, Section::privacy);
+    QStringList order;
+    for (QAbstractButton *button : view->findChildren<QuietButton *>()) {
+        if (button->text() == QStringLiteral("Com revisar-ho a macOS"))
+            order << button->accessibleDescription();
+    }
+    QCOMPARE(order,
+             (QStringList{"FileVault", "Gatekeeper", "Actualitzacions de macOS", "Firewall"}));
+    view->showGuidance(QStringLiteral("updates"));
+    QVERIFY(view->openSheet());
+    QVERIFY(hasVisibleLabelContaining(view->openSheet(),
+                                      QStringLiteral("Actualització de programari")));
+    QTest::keyClick(view->openSheet(), Qt::Key_Escape);
+    QTRY_VERIFY(!view->openSheet());
+    QVERIFY(PrivacyView::guidance(QStringLiteral("filevault"))
+                .contains(QStringLiteral("Privacitat i seguretat")));
+}
+
+void tst_Insights::historyFilterAndNewRecords()
+{
+    TestApp app;
+    auto *view = open<HistoryView>(app, Section::history);
+    QVERIFY(view);
+    QVERIFY(hasVisibleLabel(view, QStringLiteral("3 registres de demostració")));
+    QTest::mouseClick(view->completedFilter(), Qt::LeftButton, {}, QPoint(8, 8));
+    QCOMPARE(view->shownTitles(), (QStringList{"Revisió de temporals", "Anàlisi de demostració"}));
+    QVERIFY(hasVisibleLabel(view, QStringLiteral("3 registres de demostració")));
+
+    // A simulated cleanup elsewhere: its record is listed first.
+    app->session().start(true, {}, 1ms);
+    QTRY_COMPARE(app->session().phase(), ScanPhase::results);
+    app->session().review();
+    app->session().completeSimulation();
+    QCOMPARE(view->shownTitles().first(), QStringLiteral("Neteja simulada"));
+    QVERIFY(hasVisibleLabel(view, QStringLiteral("4 registres de demostració")));
+
+    view->openEntry(app->session().history().at(1));
+    QVERIFY(view->openSheet());
+    QVERIFY(hasVisibleLabel(view->openSheet(), QStringLiteral("160 elements de mostra")));
+    QVERIFY(clickButton(view->openSheet(), QStringLiteral("Tanca")));
+    QTRY_VERIFY(!view->openSheet());
+    QCOMPARE(HistoryView::symbolFor(app->session().history().last()),
+             QStringLiteral("pause.circle"));
+}
+
+QTEST_MAIN(tst_Insights)
+#include "tst_Insights.moc"

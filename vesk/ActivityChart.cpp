@@ -1,0 +1,193 @@
+#include "ActivityChart.h"
+
+#include "ActivitySeries.h"
+#include "DesignSystem/Fonts.h"
+#include "DesignSystem/Palette.h"
+
+#include <QKeyEvent>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace vesk {
+
+namespace {
+constexpr int axisWidth = 34;
+constexpr int labelHeight = 18;
+constexpr int topRoom = 30; // for the inspector's bubble
+} // namespace
+
+ActivityChart::ActivityChart(QWidget *parent) : QWidget(parent)
+{
+    setFixedHeight(205);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    setAccessibleName(tr("Evolució de demostració del recurs seleccionat"));
+}
+
+void ActivityChart::setSeries(const QList<PerformancePoint> &samples, const QString &metric)
+{
+    m_samples = samples;
+    m_metric = metric;
+    describe();
+    update();
+}
+
+void ActivityChart::setSelectedId(std::optional<qint64> id)
+{
+    if (m_selected == id)
+        return;
+    m_selected = id;
+    describe();
+    update();
+    emit selectedIdChanged();
+}
+
+void ActivityChart::describe()
+{
+    QString text = tr("%1, %2 minuts").arg(m_metric).arg(m_samples.size());
+    for (const PerformancePoint &point : std::as_const(m_samples)) {
+        if (m_selected && point.id == *m_selected)
+            text += tr(", %1: %2")
+                        .arg(ActivitySeries::axisLabel(point.id),
+                             ActivitySeries::inspectorText(point, m_metric));
+    }
+    setAccessibleDescription(text);
+}
+
+QRectF ActivityChart::plotArea() const
+{
+    return QRectF(axisWidth, topRoom, width() - axisWidth - 8, height() - topRoom - labelHeight);
+}
+
+QPointF ActivityChart::pointFor(const PerformancePoint &point) const
+{
+    const QRectF plot = plotArea();
+    if (m_samples.isEmpty())
+        return plot.bottomLeft();
+    const qint64 first = m_samples.first().id;
+    const qint64 last = m_samples.last().id;
+    const double span = qMax<qint64>(1, last - first);
+    const double x = plot.left() + plot.width() * double(point.id - first) / span;
+    const double top = ActivitySeries::domainTop(m_metric);
+    const double y = plot.bottom() -
+                     plot.height() * qBound(0.0, ActivitySeries::value(point, m_metric), top) / top;
+    return {x, y};
+}
+
+void ActivityChart::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF plot = plotArea();
+    const QColor secondary = Palette::secondary();
+    painter.setFont(Fonts::ui(10));
+
+    // y axis: five steps over the fixed domain.
+    const double top = ActivitySeries::domainTop(m_metric);
+    for (int step = 0; step <= 4; ++step) {
+        const double y = plot.bottom() - plot.height() * step / 4.0;
+        painter.setPen(QPen(Palette::color(Palette::Role::secondary, 0.12), 1));
+        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        if (step == 0)
+            continue; // the baseline's 0 would collide with the first minute label
+        painter.setPen(secondary);
+        painter.drawText(QRectF(0, y - 8, axisWidth - 6, 16), Qt::AlignRight | Qt::AlignVCenter,
+                         QString::number(top * step / 4.0));
+    }
+    // x axis: every fourth sample id.
+    for (const PerformancePoint &point : std::as_const(m_samples)) {
+        if (point.id % 4 != 0)
+            continue;
+        const QPointF at = pointFor(point);
+        painter.setPen(QPen(Palette::color(Palette::Role::secondary, 0.12), 1));
+        painter.drawLine(QPointF(at.x(), plot.top()), QPointF(at.x(), plot.bottom()));
+        painter.setPen(secondary);
+        painter.drawText(QRectF(at.x() - 30, plot.bottom() + 4, 60, labelHeight - 4),
+                         Qt::AlignHCenter | Qt::AlignTop, ActivitySeries::axisLabel(point.id));
+    }
+    if (m_samples.isEmpty())
+        return;
+
+    QList<QPointF> points;
+    for (const PerformancePoint &point : std::as_const(m_samples))
+        points << pointFor(point);
+    const QPainterPath line = ActivitySeries::monotonePath(points);
+    QPainterPath area = line;
+    area.lineTo(points.last().x(), plot.bottom());
+    area.lineTo(points.first().x(), plot.bottom());
+    area.closeSubpath();
+    QLinearGradient fill(plot.topLeft(), plot.bottomLeft());
+    fill.setColorAt(0, Palette::color(Palette::Role::green, 0.2));
+    fill.setColorAt(1, Palette::color(Palette::Role::green, 0.01));
+    painter.fillPath(area, fill);
+    painter.setPen(QPen(Palette::accent(), 2.5));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(line);
+
+    for (const PerformancePoint &point : std::as_const(m_samples)) {
+        if (!m_selected || point.id != *m_selected)
+            continue;
+        const QPointF at = pointFor(point);
+        painter.setPen(QPen(Palette::color(Palette::Role::secondary, 0.5), 1));
+        painter.drawLine(QPointF(at.x(), plot.top()), QPointF(at.x(), plot.bottom()));
+        const QString text = ActivitySeries::inspectorText(point, m_metric);
+        const QFont bubbleFont = Fonts::ui(11, QFont::DemiBold);
+        const QFontMetricsF metrics(bubbleFont);
+        const QSizeF size(metrics.horizontalAdvance(text) + 12, metrics.height() + 12);
+        const qreal left = qBound(0.0, at.x() - size.width() / 2, width() - size.width());
+        const QRectF bubble(left, plot.top() - size.height() - 2, size.width(), size.height());
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Palette::wash());
+        painter.drawRoundedRect(bubble, 5, 5);
+        painter.setPen(Palette::ink());
+        painter.setFont(bubbleFont);
+        painter.drawText(bubble, Qt::AlignCenter, text);
+    }
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        painter.setPen(QPen(Palette::accent(), 1.5));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 6, 6);
+    }
+}
+
+void ActivityChart::selectAt(qreal x)
+{
+    std::optional<qint64> nearest;
+    qreal distance = 0;
+    for (const PerformancePoint &point : std::as_const(m_samples)) {
+        const qreal d = qAbs(pointFor(point).x() - x);
+        if (!nearest || d < distance) {
+            nearest = point.id;
+            distance = d;
+        }
+    }
+    setSelectedId(nearest);
+}
+
+void ActivityChart::mouseMoveEvent(QMouseEvent *event)
+{
+    selectAt(event->position().x());
+}
+
+void ActivityChart::mousePressEvent(QMouseEvent *event)
+{
+    setFocus(Qt::MouseFocusReason);
+    selectAt(event->position().x());
+}
+
+void ActivityChart::keyPressEvent(QKeyEvent *event)
+{
+    if (m_samples.isEmpty() || (event->key() != Qt::Key_Left && event->key() != Qt::Key_Right)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const qint64 first = m_samples.first().id;
+    const qint64 last = m_samples.last().id;
+    const qint64 step = event->key() == Qt::Key_Left ? -1 : 1;
+    const qint64 current = m_selected.value_or(step < 0 ? last + 1 : first - 1);
+    setSelectedId(qBound(first, current + step, last));
+}
+
+} // namespace vesk

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "VeskCore/Models.h"
+
+#include <QWidget>
+
+#include <optional>
+
+namespace vesk {
+
+// The activity of one simulated resource: a smooth line over a soft green
+// area on a fixed scale, grid lines every four samples labelled "−N min",
+// and an inspector at the selected sample (mouse, click, or the arrow keys
+// when focused). Its accessible description says what it shows.
+class ActivityChart : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ActivityChart(QWidget *parent = nullptr);
+
+    void setSeries(const QList<PerformancePoint> &samples, const QString &metric);
+    std::optional<qint64> selectedId() const { return m_selected; }
+    void setSelectedId(std::optional<qint64> id);
+
+    QSize sizeHint() const override { return {600, 205}; }
+
+signals:
+    void selectedIdChanged();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QRectF plotArea() const;
+    QPointF pointFor(const PerformancePoint &point) const;
+    void selectAt(qreal x);
+    void describe();
+
+    QList<PerformancePoint> m_samples;
+    QString m_metric;
+    std::optional<qint64> m_selected;
+};
+
+} // namespace vesk
