@@ -6,9 +6,11 @@
 #include "DesignSystem/HorizontalRule.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/InfoNote.h"
+#include "DesignSystem/Layouts.h"
 #include "DesignSystem/PageHeader.h"
 #include "DesignSystem/RiskBadge.h"
 #include "DesignSystem/SegmentedControl.h"
+#include "DesignSystem/SymbolTile.h"
 #include "DesignSystem/SymbolView.h"
 #include "DesignSystem/TextLabel.h"
 #include "RowButton.h"
@@ -20,34 +22,11 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPainter>
 #include <QVBoxLayout>
 
 namespace vesk {
 
 namespace {
-
-// The application's symbol on its rounded tile.
-class AppIconTile : public QWidget
-{
-public:
-    explicit AppIconTile(const QString &symbol) : m_symbol(symbol) { setFixedSize(51, 51); }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(Palette::wash());
-        painter.drawRoundedRect(QRectF(rect()), 12, 12);
-        Icons::paint(painter, QRectF(rect()).adjusted(13, 13, -13, -13), m_symbol,
-                     Palette::accent());
-    }
-
-private:
-    QString m_symbol;
-};
 
 QString title(const char *context, const QString &raw)
 {
@@ -129,13 +108,7 @@ QStringList ApplicationsView::shownIds() const
 
 void ApplicationsView::showList()
 {
-    while (QLayoutItem *item = m_rows->takeAt(0)) {
-        if (QWidget *widget = item->widget()) {
-            widget->hide();
-            widget->deleteLater();
-        }
-        delete item;
-    }
+    Layouts::clear(m_rows);
     const QList<DemoApplication> apps =
         DemoFilters::applications(m_shared.session.data().applications(), m_search->text(),
                                   allCases<AppFilter>().value(qMax(0, m_filter->currentIndex())),
@@ -161,7 +134,7 @@ QWidget *ApplicationsView::buildRow(const DemoApplication &app)
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 18, 0, 18);
     layout->setSpacing(17);
-    layout->addWidget(new AppIconTile(app.symbol));
+    layout->addWidget(new SymbolTile(app.symbol, 51, 25, 12));
 
     auto *names = new QVBoxLayout;
     names->setSpacing(6);

@@ -8,6 +8,7 @@
 #include "DesignSystem/HorizontalRule.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/InfoNote.h"
+#include "DesignSystem/Layouts.h"
 #include "DesignSystem/PageHeader.h"
 #include "DesignSystem/PrimaryButton.h"
 #include "DesignSystem/QuietButton.h"
@@ -32,14 +33,6 @@
 namespace vesk {
 
 namespace {
-
-QWidget *container(QLayout *layout)
-{
-    auto *widget = new QWidget;
-    layout->setContentsMargins(0, 0, 0, 0);
-    widget->setLayout(layout);
-    return widget;
-}
 
 TextLabel *secondary(const QString &text, int pixels = 11)
 {
@@ -221,7 +214,7 @@ QWidget *CleanupView::buildResults()
     stack->addWidget(new InfoNote(tr("Els components crítics, les dades de Time Machine, iCloud i "
                                      "els recursos compartits queden fora d’aquesta demostració."),
                                   "lock.shield"_symbol));
-    return container(stack);
+    return Layouts::widgetFor(stack);
 }
 
 QWidget *CleanupView::buildCandidateGroup(const QString &title, const QString &subtitle,
@@ -330,7 +323,7 @@ QWidget *CleanupView::buildReview()
     actions->addWidget(proceed);
     actions->addStretch(1);
     stack->addLayout(actions);
-    return container(stack);
+    return Layouts::widgetFor(stack);
 }
 
 QWidget *CleanupView::buildCompleted()

@@ -6,8 +6,10 @@
 #include "DesignSystem/HorizontalRule.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/InfoNote.h"
+#include "DesignSystem/Layouts.h"
 #include "DesignSystem/ModalHeader.h"
 #include "DesignSystem/PageHeader.h"
+#include "DesignSystem/SymbolTile.h"
 #include "DesignSystem/SymbolView.h"
 #include "DesignSystem/TextLabel.h"
 #include "RowButton.h"
@@ -16,7 +18,6 @@
 
 #include <QCheckBox>
 #include <QHBoxLayout>
-#include <QPainter>
 #include <QVBoxLayout>
 
 namespace vesk {
@@ -27,28 +28,6 @@ const QString completedResult()
 {
     return QStringLiteral("Simulació completada");
 }
-
-// A record's symbol on a soft circle.
-class RecordIcon : public QWidget
-{
-public:
-    explicit RecordIcon(const QString &symbol) : m_symbol(symbol) { setFixedSize(44, 44); }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(Palette::wash());
-        painter.drawEllipse(QRectF(rect()));
-        Icons::paint(painter, QRectF(rect()).adjusted(11, 11, -11, -11), m_symbol,
-                     Palette::accent());
-    }
-
-private:
-    QString m_symbol;
-};
 
 } // namespace
 
@@ -103,13 +82,7 @@ void HistoryView::showList()
 {
     const QList<HistoryEntry> history = m_shared.session.history();
     m_count->setText(tr("%1 registres de demostració").arg(history.size()));
-    while (QLayoutItem *item = m_rows->takeAt(0)) {
-        if (QWidget *widget = item->widget()) {
-            widget->hide();
-            widget->deleteLater();
-        }
-        delete item;
-    }
+    Layouts::clear(m_rows);
     m_shownTitles.clear();
     for (const HistoryEntry &entry : shown(history, m_onlyCompleted->isChecked())) {
         m_shownTitles << entry.title;
@@ -118,7 +91,7 @@ void HistoryView::showList()
         auto *layout = new QHBoxLayout(row);
         layout->setContentsMargins(0, 21, 0, 21);
         layout->setSpacing(18);
-        layout->addWidget(new RecordIcon(symbolFor(entry)));
+        layout->addWidget(new SymbolTile(symbolFor(entry), 44, 22, 22));
         auto *names = new QVBoxLayout;
         names->setSpacing(6);
         names->addWidget(

@@ -7,6 +7,7 @@
 #include "DesignSystem/HorizontalRule.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/InfoNote.h"
+#include "DesignSystem/Layouts.h"
 #include "DesignSystem/MetricCard.h"
 #include "DesignSystem/PageHeader.h"
 #include "DesignSystem/SectionTitle.h"
@@ -139,11 +140,7 @@ void PerformanceView::showChart()
 
 void PerformanceView::showProcesses()
 {
-    while (QLayoutItem *item = m_processRows->takeAt(0)) {
-        if (QWidget *widget = item->widget())
-            widget->deleteLater();
-        delete item;
-    }
+    Layouts::clear(m_processRows);
     m_shownProcesses.clear();
     for (const DemoProcess &process :
          processes(m_shared.session.data().processes(), m_processFilter->currentText())) {

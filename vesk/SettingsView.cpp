@@ -6,6 +6,7 @@
 #include "DesignSystem/HorizontalRule.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/InfoNote.h"
+#include "DesignSystem/Layouts.h"
 #include "DesignSystem/LinkButton.h"
 #include "DesignSystem/QuietButton.h"
 #include "DesignSystem/SectionTitle.h"
@@ -349,10 +350,7 @@ QWidget *SettingsView::buildExclusions()
 
 void SettingsView::rebuildExclusionRows()
 {
-    while (QLayoutItem *item = m_exclusionRows->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
+    Layouts::clear(m_exclusionRows);
     for (const QString &name : exclusions()) {
         auto *row = new QWidget;
         auto *layout = new QHBoxLayout(row);
@@ -367,9 +365,7 @@ void SettingsView::rebuildExclusionRows()
         remove->setAccessibleDescription(name);
         connect(remove, &LinkButton::clicked, this, [this, name] {
             m_exclusions.remove(name);
-            // The row holding this button goes; let the click finish first.
-            QMetaObject::invokeMethod(this, &SettingsView::rebuildExclusionRows,
-                                      Qt::QueuedConnection);
+            rebuildExclusionRows();
         });
         layout->addWidget(remove);
         m_exclusionRows->addWidget(row);

@@ -6,6 +6,7 @@
 #include "DesignSystem/HorizontalRule.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/InfoNote.h"
+#include "DesignSystem/Layouts.h"
 #include "DesignSystem/LinkButton.h"
 #include "DesignSystem/ModalHeader.h"
 #include "DesignSystem/PageHeader.h"
@@ -33,14 +34,6 @@
 namespace vesk {
 
 namespace {
-
-QWidget *wrap(QLayout *layout)
-{
-    auto *widget = new QWidget;
-    layout->setContentsMargins(0, 0, 0, 0);
-    widget->setLayout(layout);
-    return widget;
-}
 
 struct Choice
 {
@@ -243,7 +236,7 @@ QWidget *StorageView::buildMosaic()
     crumbScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     crumbScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     crumbScroll->viewport()->setAutoFillBackground(false);
-    QWidget *crumbRow = wrap(crumbs);
+    QWidget *crumbRow = Layouts::widgetFor(crumbs);
     crumbScroll->setWidget(crumbRow);
     crumbRow->setAutoFillBackground(false); // setWidget turned it on
     crumbScroll->setFixedHeight(crumbRow->sizeHint().height());
@@ -301,7 +294,7 @@ QWidget *StorageView::buildFilterRow(StorageMode mode)
         auto *compare = new QuietButton(tr("Compara les còpies"));
         connect(compare, &QuietButton::clicked, this, &StorageView::showComparison);
         row->addWidget(compare);
-        return wrap(row);
+        return Layouts::widgetFor(row);
     }
     const bool large = mode == StorageMode::large;
     const QString label = large ? tr("Mida mínima") : tr("Antiguitat mínima");
@@ -319,7 +312,7 @@ QWidget *StorageView::buildFilterRow(StorageMode mode)
     row->addWidget(text);
     row->addWidget(picker);
     row->addStretch(1);
-    return wrap(row);
+    return Layouts::widgetFor(row);
 }
 
 QWidget *StorageView::buildList(StorageMode mode)
@@ -349,7 +342,7 @@ QWidget *StorageView::buildList(StorageMode mode)
             rows->addWidget(new HorizontalRule(Palette::Role::secondary, 0.15));
     }
     stack->addWidget(card);
-    return wrap(stack);
+    return Layouts::widgetFor(stack);
 }
 
 void StorageView::showComparison()

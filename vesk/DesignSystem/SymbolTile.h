@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+namespace vesk {
+
+// A symbol in the accent colour on a soft wash tile: a rounded square, or a
+// circle when the radius is half the side. Decorative beside its text.
+class SymbolTile : public QWidget
+{
+    Q_OBJECT
+
+public:
+    SymbolTile(const QString &symbol, int side, qreal symbolSize, qreal radius,
+               QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_symbol;
+    qreal m_symbolSize;
+    qreal m_radius;
+};
+
+} // namespace vesk
