@@ -4,7 +4,6 @@
 //
 //   vesk-bench [--runs N] [--switches N]
 
-#include "DesignSystem/Fonts.h"
 #include "FirstPaintProbe.h"
 #include "Launcher.h"
 #include "MainWindow.h"
@@ -145,9 +144,7 @@ int main(int argc, char *argv[])
     const int runCount = qMax(1, parser.value(runs).toInt());
     const int switchCount = qMax(1, parser.value(switches).toInt());
 
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    Fonts::registerBundled();
-    QApplication::setFont(Fonts::ui(13));
+    prepareApplication();
 
     QJsonObject json;
     QTemporaryDir home;

@@ -5,11 +5,10 @@
 //   vesk-snapshot --section Espai --size 1100x760 --appearance Fosc --ratio 2 --out espai.png
 //   vesk-snapshot --settings "Quant a" --appearance Clar --out about.png
 
-#include "DesignSystem/Fonts.h"
+#include "Launcher.h"
 #include "MainWindow.h"
 #include "RootView.h"
 #include "SettingsView.h"
-#include "SystemAppearance.h"
 #include "VeskApp.h"
 
 #include <QApplication>
@@ -44,10 +43,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const bool platformDark = vesk::SystemAppearance::paletteIsDark();
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    vesk::Fonts::registerBundled();
-    QApplication::setFont(vesk::Fonts::ui(13));
+    const bool platformDark = vesk::prepareApplication();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Renders a vesk screen to a PNG."));

@@ -11,4 +11,9 @@ class MainWindow;
 // called right after the window is shown; the start-up benchmark uses it.
 int launch(int argc, char *argv[], const std::function<void(MainWindow &)> &shown = {});
 
+// The look every vesk process starts with: the Fusion style, the bundled
+// faces and the interface font. Returns whether the platform's own palette,
+// read just before, is a dark one (see SystemAppearance).
+bool prepareApplication();
+
 } // namespace vesk

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DesignSystem/Fonts.h"
+#include "Launcher.h"
 #include "VeskApp.h"
 
 #include <QApplication>
@@ -37,12 +37,7 @@ public:
     }
 
     // Style and fonts as main() sets them.
-    static void prepareApplication()
-    {
-        QApplication::setStyle(QStringLiteral("Fusion"));
-        vesk::Fonts::registerBundled();
-        QApplication::setFont(vesk::Fonts::ui(13));
-    }
+    static void prepareApplication() { vesk::prepareApplication(); }
 
 private:
     QTemporaryDir m_dir;
