@@ -1,10 +1,13 @@
 #include "TestApp.h"
 
+#include "DesignSystem/Fonts.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/InfoNote.h"
 #include "DesignSystem/MetricCard.h"
 #include "DesignSystem/Page.h"
 #include "DesignSystem/PrimaryButton.h"
+#include "DesignSystem/TextLabel.h"
+#include "DesignSystem/TextMeasure.h"
 #include "DesignSystem/VeskLeaf.h"
 #include "SystemAppearance.h"
 #include "Theme.h"
@@ -85,6 +88,10 @@ private slots:
     void adaptiveColoursSwitchFixedOnesStay();
     void pageColumnAndSpacing();
     void longNotesWrap();
+    void breakLines_data();
+    void breakLines();
+    void measuredTextWrapsAtAnyWidth();
+    void labelPaintsEveryLineItMeasured();
     void metricCardGaugeIsReadable();
 };
 
@@ -223,6 +230,104 @@ void tst_DesignSystem::longNotesWrap()
     QCoreApplication::processEvents();
     QVERIFY(note->height() > 4 * QFontMetrics(note->font()).height());
     QVERIFY(note->width() <= 320);
+}
+
+using Lines = QList<TextMeasure::Line>;
+
+void tst_DesignSystem::breakLines_data()
+{
+    QTest::addColumn<QList<qreal>>("words");
+    QTest::addColumn<qreal>("width");
+    QTest::addColumn<Lines>("lines");
+    // Words of 10, 20 and 30 with gaps of 5.
+    const QList<qreal> words{10, 20, 30};
+    QTest::newRow("all fit") << words << qreal(70) << Lines{{0, 3, 70}};
+    QTest::newRow("exactly at the edge") << words << qreal(35) << Lines{{0, 2, 35}, {2, 1, 30}};
+    QTest::newRow("one short of the edge")
+        << words << qreal(34.9) << Lines{{0, 1, 10}, {1, 1, 20}, {2, 1, 30}};
+    QTest::newRow("a word wider than the line keeps a line of its own")
+        << QList<qreal>{10, 80, 10} << qreal(40) << Lines{{0, 1, 10}, {1, 1, 80}, {2, 1, 10}};
+    QTest::newRow("zero width") << words << qreal(0) << Lines{{0, 1, 10}, {1, 1, 20}, {2, 1, 30}};
+    QTest::newRow("empty paragraph takes a line")
+        << QList<qreal>{} << qreal(100) << Lines{{0, 0, 0}};
+}
+
+void tst_DesignSystem::breakLines()
+{
+    QFETCH(QList<qreal>, words);
+    QFETCH(qreal, width);
+    QFETCH(Lines, lines);
+    QList<qreal> gaps(words.size(), 5);
+    if (!gaps.isEmpty())
+        gaps[0] = 0;
+    QCOMPARE(TextMeasure::breakLines(words, gaps, width), lines);
+}
+
+void tst_DesignSystem::measuredTextWrapsAtAnyWidth()
+{
+    const QString text = QStringLiteral("Les cookies poden mantenir sessions obertes. L’historial "
+                                        "pot contenir informació sensible.\nSegon paràgraf");
+    const QFont font = Fonts::ui(13);
+    const TextMeasure measure(text, font);
+    const QFontMetricsF metrics(font);
+
+    // Unwrapped, each paragraph is one line as wide as Qt measures it.
+    QCOMPARE(measure.lineCount(-1), 2);
+    const qreal firstParagraph = metrics.horizontalAdvance(text.section(QLatin1Char('\n'), 0, 0));
+    QVERIFY(qAbs(measure.naturalWidth() - firstParagraph) < 2);
+    QCOMPARE(measure.lineCount(measure.naturalWidth()), 2);
+
+    for (const qreal width : {measure.longestWord(), qreal(120), qreal(260), qreal(1000)}) {
+        const QList<TextMeasure::ShapedLine> lines = measure.lines(width);
+        QCOMPARE(lines.size(), measure.lineCount(width));
+        QCOMPARE(measure.height(width),
+                 metrics.height() + (lines.size() - 1) * measure.lineSpacing());
+        QStringList words;
+        for (const TextMeasure::ShapedLine &line : lines) {
+            QVERIFY2(line.width <= width + 0.01, qPrintable(line.text));
+            QVERIFY(!line.runs.isEmpty());
+            words << line.text.split(QLatin1Char(' '));
+        }
+        // Every word is drawn once, in order, and nothing else.
+        QCOMPARE(words.join(QLatin1Char(' ')),
+                 QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    }
+    // Narrower than the longest word: one word per line, never lost.
+    QCOMPARE(measure.lineCount(1), 13);
+}
+
+void tst_DesignSystem::labelPaintsEveryLineItMeasured()
+{
+    // Whatever height the layout gives a wrapping label from
+    // heightForWidth, the painted ink stays inside it and reaches its last line.
+    TextLabel label(QStringLiteral("Cap d’aquestes dades forma part d’una neteja general. ")
+                        .repeated(4)
+                        .trimmed(),
+                    Fonts::ui(13), Palette::Role::ink);
+    label.setWordWrap(true);
+    label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QVERIFY(label.minimumSizeHint().width() <= label.sizeHint().width());
+    for (const int width : {label.minimumSizeHint().width(), 150, 300, 2000}) {
+        const int height = label.heightForWidth(width);
+        label.resize(width, height + 40);
+        QImage image(label.size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        label.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        int lowestInk = -1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(image.pixel(x, y)) > 0)
+                    lowestInk = y;
+        QVERIFY2(lowestInk >= height - QFontMetrics(label.textFont()).height(),
+                 qPrintable(QStringLiteral("width %1: ink ends at %2 of %3")
+                                .arg(width)
+                                .arg(lowestInk)
+                                .arg(height)));
+        QVERIFY2(lowestInk < height, qPrintable(QStringLiteral("width %1: ink at %2, height %3")
+                                                    .arg(width)
+                                                    .arg(lowestInk)
+                                                    .arg(height)));
+    }
 }
 
 void tst_DesignSystem::metricCardGaugeIsReadable()

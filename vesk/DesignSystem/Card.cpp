@@ -3,10 +3,29 @@
 #include "Palette.h"
 
 #include <QPainter>
-#include <QPainterPath>
+#include <QPixmapCache>
 #include <QVBoxLayout>
+#include <qdrawutil.h>
 
 namespace vesk {
+
+namespace {
+// The rounded surface with its border and a faint shadow (black at 0.018,
+// blurred over a few pixels, 3 below), drawn into `bounds`.
+void paintSurface(QPainter &painter, const QRectF &bounds, const QColor &fill, const QColor &edge)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF surface = bounds.adjusted(0.5, 0.5, -0.5, -0.5 - Card::shadowBand);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 3));
+    for (int step = 1; step <= Card::shadowBand; ++step)
+        painter.drawRoundedRect(surface.translated(0, step).adjusted(-0.5, 0, 0.5, 0), Card::radius,
+                                Card::radius);
+    painter.setBrush(fill);
+    painter.setPen(QPen(edge, 1));
+    painter.drawRoundedRect(surface, Card::radius, Card::radius);
+}
+} // namespace
 
 Card::Card(int padding, QWidget *parent)
     : QWidget(parent), m_padding(padding), m_layout(new QVBoxLayout(this))
@@ -15,23 +34,46 @@ Card::Card(int padding, QWidget *parent)
     m_layout->setSpacing(0);
 }
 
+QMargins Card::frameMargins()
+{
+    return {radius + 1, radius + 1, radius + 1, radius + 1 + shadowBand};
+}
+
+QPixmap Card::frame(qreal ratio)
+{
+    // Antialiasing a rounded rectangle the size of a card, four times over,
+    // cost more than everything else a screen paints; the corners and edges
+    // are drawn once per colour and scale, and stretched over the card.
+    const QColor fill = Palette::card();
+    const QColor edge = Palette::color(Palette::Role::secondary, 0.1);
+    const QString key =
+        QStringLiteral("vesk-card-%1-%2-%3").arg(fill.rgba()).arg(edge.rgba()).arg(ratio);
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    const QMargins margins = frameMargins();
+    const QSize size(margins.left() + margins.right() + 1, margins.top() + margins.bottom() + 1);
+    pixmap = QPixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    paintSurface(painter, QRectF(QPointF(0, 0), size), fill, edge);
+    painter.end();
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
+}
+
 void Card::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF surface = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5 - shadowBand);
-
-    // A faint shadow: black at 0.018, blurred over a few pixels, 3 below.
-    painter.setPen(Qt::NoPen);
-    for (int step = 1; step <= 3; ++step) {
-        painter.setBrush(QColor(0, 0, 0, 3));
-        painter.drawRoundedRect(surface.translated(0, step).adjusted(-0.5, 0, 0.5, 0), radius,
-                                radius);
+    const QMargins margins = frameMargins();
+    if (width() < margins.left() + margins.right() || height() < margins.top() + margins.bottom()) {
+        // Too small to stretch the frame: draw the surface directly.
+        paintSurface(painter, rect(), Palette::card(),
+                     Palette::color(Palette::Role::secondary, 0.1));
+        return;
     }
-
-    painter.setBrush(Palette::card());
-    painter.setPen(QPen(Palette::color(Palette::Role::secondary, 0.1), 1));
-    painter.drawRoundedRect(surface, radius, radius);
+    qDrawBorderPixmap(&painter, rect(), margins, frame(devicePixelRatioF()));
 }
 
 } // namespace vesk

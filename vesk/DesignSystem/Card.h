@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMargins>
+#include <QPixmap>
 #include <QWidget>
 
 class QVBoxLayout;
@@ -21,6 +23,11 @@ public:
 
     QVBoxLayout *contentLayout() const { return m_layout; }
     int padding() const { return m_padding; }
+
+    // The surface's corners and edges at device pixel ratio `ratio`, in the
+    // current palette, cut along frameMargins() to be stretched over a card.
+    static QPixmap frame(qreal ratio);
+    static QMargins frameMargins();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

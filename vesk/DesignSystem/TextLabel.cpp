@@ -3,6 +3,7 @@
 #include "AccessibleRoles.h"
 
 #include <QPainter>
+#include <QtMath>
 
 namespace vesk {
 
@@ -14,7 +15,6 @@ constexpr int preferredWrapWidth = 420;
 TextLabel::TextLabel(const QString &text, const QFont &font, Palette::Role role, QWidget *parent)
     : QWidget(parent), m_text(text), m_font(font), m_role(role)
 {
-    m_heights.fill({-1, 0});
     AccessibleRoles::install();
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
 }
@@ -61,92 +61,70 @@ void TextLabel::setAlignment(Qt::Alignment alignment)
 
 void TextLabel::forgetMeasures()
 {
-    m_sizeHint = QSize();
-    m_minimumSizeHint = QSize();
-    m_heights.fill({-1, 0});
+    m_measure.reset();
+    m_linesWidth = -2;
 }
 
-int TextLabel::flags() const
+const TextMeasure &TextLabel::measure() const
 {
-    return int(m_alignment) | (m_wordWrap ? Qt::TextWordWrap : 0);
+    if (!m_measure)
+        m_measure.emplace(m_text, m_font);
+    return *m_measure;
 }
 
 QSize TextLabel::sizeHint() const
 {
-    if (m_sizeHint.isValid())
-        return m_sizeHint;
-    const QFontMetrics metrics(m_font);
-    if (!m_wordWrap) {
-        m_sizeHint = metrics.boundingRect(QRect(), flags(), m_text).size();
-    } else {
-        const int width =
-            qMin(preferredWrapWidth, metrics.boundingRect(QRect(), 0, m_text).width());
-        m_sizeHint = QSize(width, heightForWidth(width));
-    }
-    return m_sizeHint;
+    const TextMeasure &text = measure();
+    const int natural = qCeil(text.naturalWidth());
+    if (!m_wordWrap)
+        return {natural, qCeil(text.height(-1))};
+    const int width = qMin(preferredWrapWidth, natural);
+    return {width, heightForWidth(width)};
 }
 
 QSize TextLabel::minimumSizeHint() const
 {
     if (!m_wordWrap)
         return sizeHint();
-    if (m_minimumSizeHint.isValid())
-        return m_minimumSizeHint;
     // A wrapping label can narrow to its longest word.
-    const QFontMetrics metrics(m_font);
-    int longest = 0;
-    for (const QString &word : m_text.split(QLatin1Char(' ')))
-        longest = qMax(longest, metrics.horizontalAdvance(word));
-    m_minimumSizeHint = QSize(
-        longest,
-        QFontMetrics(m_font).boundingRect(QRect(0, 0, longest, 100000), flags(), m_text).height());
-    return m_minimumSizeHint;
+    const int longest = qCeil(measure().longestWord());
+    return {longest, heightForWidth(longest)};
 }
 
 int TextLabel::heightForWidth(int width) const
 {
-    for (const auto &[measured, height] : m_heights) {
-        if (measured == width)
-            return height;
-    }
-    const int height =
-        QFontMetrics(m_font).boundingRect(QRect(0, 0, width, 100000), flags(), m_text).height();
-    m_heights[m_nextHeight] = {width, height};
-    m_nextHeight = (m_nextHeight + 1) % m_heights.size();
-    return height;
+    return qCeil(measure().height(m_wordWrap ? width : -1));
 }
 
 void TextLabel::paintEvent(QPaintEvent *)
 {
+    const TextMeasure &text = measure();
     const qreal wrapWidth = m_wordWrap ? width() : -1;
-    // Static text keeps plain-text line breaks only as line separators.
-    const QString shown = QString(m_text).replace(QLatin1Char('\n'), QChar::LineSeparator);
-    if (m_static.text() != shown || m_static.textWidth() != wrapWidth) {
-        m_static.setText(shown);
-        m_static.setTextWidth(wrapWidth);
-        QTextOption option(m_alignment & Qt::AlignHorizontal_Mask);
-        option.setWrapMode(m_wordWrap ? QTextOption::WordWrap : QTextOption::NoWrap);
-        m_static.setTextOption(option);
-        m_static.prepare(QTransform(), m_font);
+    if (m_linesWidth != wrapWidth) {
+        m_lines = text.lines(wrapWidth);
+        m_linesWidth = wrapWidth;
     }
-    const QSizeF size = m_static.size();
-    qreal x = 0;
-    if (!m_wordWrap) {
-        if (m_alignment & Qt::AlignRight)
-            x = width() - size.width();
-        else if (m_alignment & Qt::AlignHCenter)
-            x = (width() - size.width()) / 2;
-    }
+
+    const qreal textHeight = text.height(wrapWidth);
     qreal y = 0;
     if (m_alignment & Qt::AlignBottom)
-        y = height() - size.height();
+        y = height() - textHeight;
     else if (m_alignment & Qt::AlignVCenter)
-        y = (height() - size.height()) / 2;
+        y = (height() - textHeight) / 2;
 
     QPainter painter(this);
     painter.setPen(Palette::color(m_role, m_opacity));
     painter.setFont(m_font);
-    painter.drawStaticText(QPointF(x, y), m_static);
+    for (const TextMeasure::ShapedLine &line : std::as_const(m_lines)) {
+        qreal x = 0;
+        if (m_alignment & Qt::AlignRight)
+            x = width() - line.width;
+        else if (m_alignment & Qt::AlignHCenter)
+            x = (width() - line.width) / 2;
+        for (const QGlyphRun &run : line.runs)
+            painter.drawGlyphRun(QPointF(x + line.offset, y), run);
+        y += text.lineSpacing();
+    }
 }
 
 } // namespace vesk

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "Palette.h"
+#include "TextMeasure.h"
 
 #include <QFont>
-#include <QStaticText>
 #include <QWidget>
 
-#include <array>
-#include <utility>
+#include <optional>
 
 namespace vesk {
 
@@ -49,8 +48,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    int flags() const;
-
     QString m_text;
     QFont m_font;
     Palette::Role m_role;
@@ -59,16 +56,14 @@ private:
     bool m_heading = false;
     Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignVCenter;
     // Measuring text shapes it, which layouts would otherwise redo on every
-    // pass; the measures are kept until the text or its wrapping changes.
+    // pass; the words are measured once, when first asked, until the text
+    // changes.
+    const TextMeasure &measure() const;
     void forgetMeasures();
-    mutable QSize m_sizeHint;
-    mutable QSize m_minimumSizeHint;
-    // heightForWidth's last answers: a layout pass asks about a couple of
-    // widths over and over.
-    mutable std::array<std::pair<int, int>, 3> m_heights{};
-    mutable std::size_t m_nextHeight = 0;
-    // The text laid out and shaped once, redrawn as often as needed.
-    QStaticText m_static;
+    mutable std::optional<TextMeasure> m_measure;
+    // The lines wrapped for the last width painted.
+    QList<TextMeasure::ShapedLine> m_lines;
+    qreal m_linesWidth = -2;
 };
 
 } // namespace vesk
