@@ -129,6 +129,7 @@ QWidget *PrivacyView::buildBrowserCard()
     m_consent->setFont(Fonts::ui(13));
     stack->addWidget(m_consent);
     auto *rows = new QWidget;
+    rows->setObjectName(QStringLiteral("browserRows"));
     m_rows = new QVBoxLayout(rows);
     m_rows->setContentsMargins(0, 0, 0, 0);
     m_rows->setSpacing(10);
