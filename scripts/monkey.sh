@@ -19,6 +19,8 @@ if [[ ! -x "$build/tests/vesk/tst_Reliability" ]]; then
 fi
 export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
 export VESK_MONKEY_SEED="$seed" VESK_MONKEY_EVENTS="$events"
+# QtTest stops a test function after 5 minutes; a long run takes longer.
+export QTEST_FUNCTION_TIMEOUT=86400000
 export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1:strict_string_checks=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
