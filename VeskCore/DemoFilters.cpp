@@ -88,7 +88,7 @@ QList<StorageNode> files(const StorageNode &root, StorageMode mode, qint64 minim
 
     QList<StorageNode> result;
     for (const StorageNode &node : root.descendants()) {
-        if (!node.isFolder() && node.kind != QStringLiteral("Sense accés") && admits(node))
+        if (!node.isFolder() && !node.isNoAccess() && admits(node))
             result.append(node);
     }
     std::stable_sort(result.begin(), result.end(), [](const auto &a, const auto &b) {

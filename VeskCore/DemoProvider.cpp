@@ -29,25 +29,25 @@ QList<Candidate> componentsOf(const QString &id, const QString &name, qint64 byt
 {
     const qint64 d = dataBytes;
     return {
-        {id + QStringLiteral(".bundle"), QStringLiteral("Aplicació principal"),
-         QStringLiteral("Demo/Aplicacions/") + name, bytes, 1, QStringLiteral("Paquet"),
-         QStringLiteral("Paquet de l’aplicació de mostra."),
+        {id + QStringLiteral(".bundle"), DemoProvider::tr("Aplicació principal"),
+         QStringLiteral("Demo/Aplicacions/") + name, bytes, 1, DemoProvider::tr("Paquet"),
+         DemoProvider::tr("Paquet de l’aplicació de mostra."),
          isProtected ? Risk::protected_ : Risk::review},
-        {id + QStringLiteral(".preferences"), QStringLiteral("Preferències"),
-         QStringLiteral("Demo/Preferències/") + id, d / 20, 2, QStringLiteral("Preferències"),
-         QStringLiteral("Conté ajustos que pots voler conservar."), Risk::review},
-        {id + QStringLiteral(".cache"), QStringLiteral("Memòries cau"),
-         QStringLiteral("Demo/Cache/") + id, d / 4, 12, QStringLiteral("Memòria cau"),
-         QStringLiteral("El nom de la carpeta no en garanteix la seguretat."), Risk::review},
-        {id + QStringLiteral(".support"), QStringLiteral("Fitxers de suport"),
-         QStringLiteral("Demo/Suport/") + id, d / 5, 8, QStringLiteral("Suport"),
-         QStringLiteral("Dependències de l’aplicació: requereixen revisió."), Risk::review},
-        {id + QStringLiteral(".personal"), QStringLiteral("Dades personals"),
-         QStringLiteral("Demo/Documents/") + id, (2 * d) / 5, 7, QStringLiteral("Personal"),
-         QStringLiteral("Excloses de la desinstal·lació de demostració."), Risk::protected_},
-        {id + QStringLiteral(".shared"), QStringLiteral("Recursos compartits"),
-         QStringLiteral("Demo/Compartit/") + id, d / 10, 4, QStringLiteral("Compartit"),
-         QStringLiteral("Poden ser necessaris per a altres aplicacions. Exclosos."),
+        {id + QStringLiteral(".preferences"), DemoProvider::tr("Preferències"),
+         QStringLiteral("Demo/Preferències/") + id, d / 20, 2, DemoProvider::tr("Preferències"),
+         DemoProvider::tr("Conté ajustos que pots voler conservar."), Risk::review},
+        {id + QStringLiteral(".cache"), DemoProvider::tr("Memòries cau"),
+         QStringLiteral("Demo/Cache/") + id, d / 4, 12, DemoProvider::tr("Memòria cau"),
+         DemoProvider::tr("El nom de la carpeta no en garanteix la seguretat."), Risk::review},
+        {id + QStringLiteral(".support"), DemoProvider::tr("Fitxers de suport"),
+         QStringLiteral("Demo/Suport/") + id, d / 5, 8, DemoProvider::tr("Suport"),
+         DemoProvider::tr("Dependències de l’aplicació: requereixen revisió."), Risk::review},
+        {id + QStringLiteral(".personal"), DemoProvider::tr("Dades personals"),
+         QStringLiteral("Demo/Documents/") + id, (2 * d) / 5, 7, DemoProvider::tr("Personal"),
+         DemoProvider::tr("Excloses de la desinstal·lació de demostració."), Risk::protected_},
+        {id + QStringLiteral(".shared"), DemoProvider::tr("Recursos compartits"),
+         QStringLiteral("Demo/Compartit/") + id, d / 10, 4, DemoProvider::tr("Compartit"),
+         DemoProvider::tr("Poden ser necessaris per a altres aplicacions. Exclosos."),
          Risk::protected_},
     };
 }
@@ -81,7 +81,7 @@ StorageNode applicationNode(const DemoApplication &app)
     return StorageNode{app.id,
                        app.name + QStringLiteral(".app"),
                        qint64(gigabytes * double(gb)),
-                       QStringLiteral("Aplicació"),
+                       DemoProvider::tr("Aplicació"),
                        app.installedDaysAgo,
                        {},
                        {}};
@@ -98,34 +98,30 @@ QDateTime DemoProvider::referenceDate()
 QList<Candidate> DemoProvider::candidates() const
 {
     return {
-        {QStringLiteral("temp"), QStringLiteral("Temporals de sessions finalitzades"),
-         QStringLiteral("Demo/Altres/Temporals"), 3'200'000'000, 124,
-         QStringLiteral("Fitxers temporals"),
-         QStringLiteral("Regla de mostra: sessió finalitzada, fitxers sense ús i cap dada "
-                        "personal. En un motor real caldria verificar tots tres criteris."),
+        {QStringLiteral("temp"), tr("Temporals de sessions finalitzades"),
+         QStringLiteral("Demo/Altres/Temporals"), 3'200'000'000, 124, tr("Fitxers temporals"),
+         tr("Regla de mostra: sessió finalitzada, fitxers sense ús i cap dada "
+            "personal. En un motor real caldria verificar tots tres criteris."),
          Risk::low},
-        {QStringLiteral("logs"), QStringLiteral("Registres de diagnòstic antics"),
-         QStringLiteral("Demo/Altres/Registres"), 800'000'000, 36,
-         QStringLiteral("Fitxers temporals"),
-         QStringLiteral("Regla de mostra: registres de més de 30 dies, tancats i fora de "
-                        "qualsevol diagnòstic actiu."),
+        {QStringLiteral("logs"), tr("Registres de diagnòstic antics"),
+         QStringLiteral("Demo/Altres/Registres"), 800'000'000, 36, tr("Fitxers temporals"),
+         tr("Regla de mostra: registres de més de 30 dies, tancats i fora de "
+            "qualsevol diagnòstic actiu."),
          Risk::low},
         {QStringLiteral("archive"), QStringLiteral("Projecte arxivat.zip"),
-         QStringLiteral("Demo/Documents/Projecte arxivat.zip"), 24 * gb, 1,
-         QStringLiteral("Fitxers grans"),
-         QStringLiteral("Ocupa força espai. Pot contenir treball personal: només tu pots "
-                        "decidir si el necessites."),
+         QStringLiteral("Demo/Documents/Projecte arxivat.zip"), 24 * gb, 1, tr("Fitxers grans"),
+         tr("Ocupa força espai. Pot contenir treball personal: només tu pots "
+            "decidir si el necessites."),
          Risk::review},
         {QStringLiteral("downloads"), QStringLiteral("Recursos de disseny.dmg"),
-         QStringLiteral("Demo/Documents/Recursos de disseny.dmg"), 8 * gb, 1,
-         QStringLiteral("Fitxers grans"),
-         QStringLiteral("Descàrrega de fa 240 dies. L’antiguitat no implica que sigui "
-                        "prescindible."),
+         QStringLiteral("Demo/Documents/Recursos de disseny.dmg"), 8 * gb, 1, tr("Fitxers grans"),
+         tr("Descàrrega de fa 240 dies. L’antiguitat no implica que sigui "
+            "prescindible."),
          Risk::review},
-        {QStringLiteral("cache"), QStringLiteral("Memòria cau de Llenç"),
-         QStringLiteral("Demo/Altres/Llenç/Cache"), 2 * gb, 48, QStringLiteral("Aplicacions"),
-         QStringLiteral("Podria contenir previsualitzacions o recursos fora de línia. Es manté "
-                        "desmarcada i requereix revisió."),
+        {QStringLiteral("cache"), tr("Memòria cau de Llenç"),
+         QStringLiteral("Demo/Altres/Llenç/Cache"), 2 * gb, 48, tr("Aplicacions"),
+         tr("Podria contenir previsualitzacions o recursos fora de línia. Es manté "
+            "desmarcada i requereix revisió."),
          Risk::review},
     };
 }
@@ -133,19 +129,19 @@ QList<Candidate> DemoProvider::candidates() const
 QList<DiskCategory> DemoProvider::diskCategories() const
 {
     return {
-        {QStringLiteral("photos"), QStringLiteral("Fotos i vídeos"), 116},
-        {QStringLiteral("apps"), QStringLiteral("Aplicacions"), 84},
-        {QStringLiteral("documents"), QStringLiteral("Documents"), 62},
-        {QStringLiteral("other"), QStringLiteral("Altres dades"), 96},
-        {QStringLiteral("unknown"), QStringLiteral("No classificat"), 26},
-        {QStringLiteral("free"), QStringLiteral("Espai lliure"), 128},
+        {QStringLiteral("photos"), tr("Fotos i vídeos"), 116},
+        {QStringLiteral("apps"), tr("Aplicacions"), 84},
+        {QStringLiteral("documents"), tr("Documents"), 62},
+        {QStringLiteral("other"), tr("Altres dades"), 96},
+        {QStringLiteral("unknown"), tr("No classificat"), 26},
+        {QStringLiteral("free"), tr("Espai lliure"), 128},
     };
 }
 
 StorageNode DemoProvider::storage() const
 {
-    const QString folderKind = QStringLiteral("Carpeta");
-    const QString archiveKind = QStringLiteral("Arxiu");
+    const QString folderKind = tr("Carpeta");
+    const QString archiveKind = tr("Arxiu");
 
     QList<StorageNode> appNodes;
     for (const DemoApplication &app : applications()) {
@@ -154,16 +150,13 @@ StorageNode DemoProvider::storage() const
     }
 
     return folder(
-        "disk", QStringLiteral("Disc de demostració"), 384 * gb, folderKind,
+        "disk", tr("Disc de demostració"), 384 * gb, folderKind,
         {
-            folder("photos", QStringLiteral("Fotos i vídeos"), 116 * gb,
-                   QStringLiteral("Multimèdia"),
+            folder("photos", tr("Fotos i vídeos"), 116 * gb, tr("Multimèdia"),
                    {
-                       file("film", QStringLiteral("Estiu al mar.mov"), 68 * gb,
-                            QStringLiteral("Vídeo"), 42),
-                       file("library", QStringLiteral("Biblioteca de fotos"), 32 * gb,
-                            QStringLiteral("Fototeca"), 2),
-                       folder("photoarchive", QStringLiteral("Arxiu familiar"), 16 * gb, folderKind,
+                       file("film", QStringLiteral("Estiu al mar.mov"), 68 * gb, tr("Vídeo"), 42),
+                       file("library", tr("Biblioteca de fotos"), 32 * gb, tr("Fototeca"), 2),
+                       folder("photoarchive", tr("Arxiu familiar"), 16 * gb, folderKind,
                               {
                                   file("copy1", QStringLiteral("Records originals.zip"), 8 * gb,
                                        archiveKind, 410, QStringLiteral("records")),
@@ -171,61 +164,57 @@ StorageNode DemoProvider::storage() const
                                        archiveKind, 390, QStringLiteral("records")),
                               }),
                    }),
-            folder("apps", QStringLiteral("Aplicacions"), 84 * gb, QStringLiteral("Aplicacions"),
-                   appNodes),
-            folder(
-                "documents", QStringLiteral("Documents"), 62 * gb, QStringLiteral("Documents"),
-                {
-                    file("archive", QStringLiteral("Projecte arxivat.zip"), 24 * gb, archiveKind,
-                         380),
-                    folder("work", QStringLiteral("Projectes"), 18 * gb, folderKind,
-                           {
-                               file("book", QStringLiteral("Llibre.pdf"), 10 * gb,
-                                    QStringLiteral("PDF"), 30),
-                               file("design", QStringLiteral("Maquetes.design"), 8 * gb,
-                                    QStringLiteral("Disseny"), 14),
-                           }),
-                    folder("personal", QStringLiteral("Documents personals"), 12 * gb, folderKind,
-                           {
-                               file("papers", QStringLiteral("Arxiu documental.zip"), 12 * gb,
-                                    archiveKind, 760),
-                           }),
-                    file("downloads", QStringLiteral("Recursos de disseny.dmg"), 8 * gb,
-                         QStringLiteral("Imatge de disc"), 240),
-                }),
-            folder("other", QStringLiteral("Altres dades"), 96 * gb, QStringLiteral("Altres"),
+            folder("apps", tr("Aplicacions"), 84 * gb, tr("Aplicacions"), appNodes),
+            folder("documents", tr("Documents"), 62 * gb, tr("Documents"),
                    {
-                       file("temp", QStringLiteral("Temporals"), 3'200'000'000,
-                            QStringLiteral("Temporal"), 8),
-                       file("logs", QStringLiteral("Registres"), 800'000'000,
-                            QStringLiteral("Registres"), 60),
-                       file("cache", QStringLiteral("Memòria cau de Llenç"), 2 * gb,
-                            QStringLiteral("Memòria cau"), 1),
-                       file("support", QStringLiteral("Suport i altres dades"), 90 * gb,
-                            QStringLiteral("Dades d’aplicacions"), 1),
+                       file("archive", QStringLiteral("Projecte arxivat.zip"), 24 * gb, archiveKind,
+                            380),
+                       folder("work", tr("Projectes"), 18 * gb, folderKind,
+                              {
+                                  file("book", QStringLiteral("Llibre.pdf"), 10 * gb,
+                                       QStringLiteral("PDF"), 30),
+                                  file("design", QStringLiteral("Maquetes.design"), 8 * gb,
+                                       tr("Disseny"), 14),
+                              }),
+                       folder("personal", tr("Documents personals"), 12 * gb, folderKind,
+                              {
+                                  file("papers", QStringLiteral("Arxiu documental.zip"), 12 * gb,
+                                       archiveKind, 760),
+                              }),
+                       file("downloads", QStringLiteral("Recursos de disseny.dmg"), 8 * gb,
+                            tr("Imatge de disc"), 240),
                    }),
-            file("unknown", QStringLiteral("No classificat"), 26 * gb,
-                 QStringLiteral("Sense accés"), 0),
+            folder("other", tr("Altres dades"), 96 * gb, tr("Altres"),
+                   {
+                       file("temp", tr("Temporals"), 3'200'000'000, tr("Temporal"), 8),
+                       file("logs", tr("Registres"), 800'000'000, tr("Registres"), 60),
+                       file("cache", tr("Memòria cau de Llenç"), 2 * gb, tr("Memòria cau"), 1),
+                       file("support", tr("Suport i altres dades"), 90 * gb,
+                            tr("Dades d’aplicacions"), 1),
+                   }),
+            file("unknown", tr("No classificat"), 26 * gb, StorageNode::noAccessKind(), 0),
         });
 }
 
 QList<DemoApplication> DemoProvider::applications() const
 {
     return {
+        // untranslated: product names
         application("taller", QStringLiteral("Taller"), QStringLiteral("Taller Studio"), "hammer",
                     38, 6, 45, false, false, false),
+        // untranslated: product names
         application("llenc", QStringLiteral("Llenç"), QStringLiteral("Llenç Creatiu"),
                     "paintpalette", 22, 4, 280, true, false, false),
+        // untranslated: product names
         application("ona", QStringLiteral("Ona"), QStringLiteral("Ona Audio"), "waveform", 12, 3,
                     18, false, false, false),
+        // untranslated: product names
         application("orbit", QStringLiteral("Òrbita"), QStringLiteral("Òrbita Labs"), "sparkle", 8,
                     1, 420, true, false, false),
-        application("system", QStringLiteral("Visor del sistema"),
-                    QStringLiteral("Sistema de mostra"), "macwindow", 4, 0, 600, false, true,
-                    false),
-        application("remnant", QStringLiteral("Estudi antic · restes"),
-                    QStringLiteral("Origen per confirmar"), "questionmark.app", 0, 2, 540, false,
-                    false, true),
+        application("system", tr("Visor del sistema"), tr("Sistema de mostra"), "macwindow", 4, 0,
+                    600, false, true, false),
+        application("remnant", tr("Estudi antic · restes"), tr("Origen per confirmar"),
+                    "questionmark.app", 0, 2, 540, false, false, true),
     };
 }
 
@@ -245,37 +234,41 @@ QList<PerformancePoint> DemoProvider::performance() const
 QList<DemoProcess> DemoProvider::processes() const
 {
     return {
+        // untranslated: product names
         {QStringLiteral("taller"), QStringLiteral("Taller"), 7.2, QStringLiteral("1,8 GB"), false,
          false},
+        // untranslated: product names
         {QStringLiteral("ona"), QStringLiteral("Ona"), 4.1, QStringLiteral("820 MB"), false, true},
-        {QStringLiteral("sync"), QStringLiteral("Sincronització de mostra"), 2.4,
-         QStringLiteral("240 MB"), true, true},
-        {QStringLiteral("window"), QStringLiteral("Compositor de mostra"), 1.8,
-         QStringLiteral("410 MB"), true, false},
+        {QStringLiteral("sync"), tr("Sincronització de mostra"), 2.4, QStringLiteral("240 MB"),
+         true, true},
+        {QStringLiteral("window"), tr("Compositor de mostra"), 1.8, QStringLiteral("410 MB"), true,
+         false},
     };
 }
 
 QList<Protection> DemoProvider::protections() const
 {
     return {
+        // untranslated: product names
         {QStringLiteral("filevault"), QStringLiteral("FileVault"), QStringLiteral("lock.doc"),
          QStringLiteral("Activat · exemple"),
-         QStringLiteral("El xifratge del disc ajuda a protegir les dades. vesk no ha consultat "
-                        "l’estat del teu Mac."),
+         tr("El xifratge del disc ajuda a protegir les dades. vesk no ha consultat "
+            "l’estat del teu Mac."),
          true},
+        // untranslated: product names
         {QStringLiteral("gatekeeper"), QStringLiteral("Gatekeeper"),
          QStringLiteral("checkmark.shield"), QStringLiteral("Activat · exemple"),
-         QStringLiteral("macOS verifica l’origen de les aplicacions. Aquest és un estat fictici."),
-         true},
-        {QStringLiteral("updates"), QStringLiteral("Actualitzacions de macOS"),
-         QStringLiteral("arrow.triangle.2.circlepath"), QStringLiteral("Sense verificar"),
-         QStringLiteral("En aquesta fase no es consulta la versió ni la disponibilitat "
-                        "d’actualitzacions."),
+         tr("macOS verifica l’origen de les aplicacions. Aquest és un estat fictici."), true},
+        {QStringLiteral("updates"), tr("Actualitzacions de macOS"),
+         QStringLiteral("arrow.triangle.2.circlepath"), tr("Sense verificar"),
+         tr("En aquesta fase no es consulta la versió ni la disponibilitat "
+            "d’actualitzacions."),
          false},
+        // untranslated: product names
         {QStringLiteral("firewall"), QStringLiteral("Firewall"),
-         QStringLiteral("network.badge.shield.half.filled"), QStringLiteral("Sense verificar"),
-         QStringLiteral("Cal consultar els ajustos natius per conèixer l’estat real. vesk no "
-                        "modifica cap protecció."),
+         QStringLiteral("network.badge.shield.half.filled"), tr("Sense verificar"),
+         tr("Cal consultar els ajustos natius per conèixer l’estat real. vesk no "
+            "modifica cap protecció."),
          false},
     };
 }
@@ -283,23 +276,23 @@ QList<Protection> DemoProvider::protections() const
 QList<HistoryEntry> DemoProvider::history() const
 {
     const QDateTime reference = referenceDate();
-    const QString completed = QStringLiteral("Simulació completada");
-    const QString noError = QStringLiteral("Cap error simulat");
+    const QString completed = HistoryEntry::completedResult();
+    const QString noError = tr("Cap error simulat");
     return {
         {QUuid(QStringLiteral("00000000-0000-0000-0000-000000000001")), reference.addSecs(-86'400),
-         QStringLiteral("Revisió de temporals"), 160, 4 * gb,
-         QStringLiteral("Exemple d’una revisió de temporals i registres. Espai estimat; espai "
-                        "real recuperat: 0 B."),
+         tr("Revisió de temporals"), 160, 4 * gb,
+         tr("Exemple d’una revisió de temporals i registres. Espai estimat; espai "
+            "real recuperat: 0 B."),
          completed, noError},
         {QUuid(QStringLiteral("00000000-0000-0000-0000-000000000002")), reference.addSecs(-172'800),
-         QStringLiteral("Anàlisi de demostració"), 5, 0,
-         QStringLiteral("Exemple d’anàlisi amb cinc grups de candidats. No s’ha llegit cap "
-                        "fitxer."),
+         tr("Anàlisi de demostració"), 5, 0,
+         tr("Exemple d’anàlisi amb cinc grups de candidats. No s’ha llegit cap "
+            "fitxer."),
          completed, noError},
         {QUuid(QStringLiteral("00000000-0000-0000-0000-000000000003")), reference.addSecs(-345'600),
-         QStringLiteral("Revisió d’aplicacions"), 1, 0,
-         QStringLiteral("Exemple de revisió cancel·lada. Cap aplicació modificada."),
-         QStringLiteral("Cancel·lada"), QStringLiteral("Cap element processat")},
+         tr("Revisió d’aplicacions"), 1, 0,
+         tr("Exemple de revisió cancel·lada. Cap aplicació modificada."),
+         HistoryEntry::cancelledResult(), tr("Cap element processat")},
     };
 }
 

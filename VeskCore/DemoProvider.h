@@ -2,6 +2,8 @@
 
 #include "DemoDataProviding.h"
 
+#include <QCoreApplication>
+
 namespace vesk {
 
 // The fixed, fictional data set of the prototype. Stateless: every read yields
@@ -9,6 +11,8 @@ namespace vesk {
 // real computer.
 class DemoProvider final : public DemoDataProviding
 {
+    Q_DECLARE_TR_FUNCTIONS(vesk::DemoProvider)
+
 public:
     // One decimal gigabyte.
     static constexpr qint64 gb = 1'000'000'000;

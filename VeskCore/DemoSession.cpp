@@ -197,11 +197,11 @@ void DemoSession::completeSimulation()
     const qint64 count = selectedCount();
     setCompletedBytes(bytes);
     setCompletedCount(count);
-    prependHistory({QUuid::createUuid(), QDateTime::currentDateTimeUtc(),
-                    QStringLiteral("Neteja simulada"), count, bytes,
-                    QStringLiteral("S’ha completat el flux visual. Cap fitxer modificat. Espai "
-                                   "real recuperat: 0 B."),
-                    QStringLiteral("Simulació completada"), QStringLiteral("Cap error simulat")});
+    prependHistory({QUuid::createUuid(), QDateTime::currentDateTimeUtc(), tr("Neteja simulada"),
+                    count, bytes,
+                    tr("S’ha completat el flux visual. Cap fitxer modificat. Espai real "
+                       "recuperat: 0 B."),
+                    HistoryEntry::completedResult(), tr("Cap error simulat")});
     setPhase(ScanPhase::completed);
 }
 
@@ -223,10 +223,10 @@ void DemoSession::recordApplicationSimulation(const DemoApplication &app,
     if (!any)
         return;
     prependHistory({QUuid::createUuid(), QDateTime::currentDateTimeUtc(),
-                    QStringLiteral("Desinstal·lació simulada"), count, bytes,
-                    QStringLiteral("Flux visual completat. Cap aplicació desinstal·lada. Les "
-                                   "dades personals i compartides s’han exclòs."),
-                    QStringLiteral("Simulació completada"), QStringLiteral("Cap error simulat")});
+                    tr("Desinstal·lació simulada"), count, bytes,
+                    tr("Flux visual completat. Cap aplicació desinstal·lada. Les dades personals "
+                       "i compartides s’han exclòs."),
+                    HistoryEntry::completedResult(), tr("Cap error simulat")});
 }
 
 void DemoSession::prependHistory(HistoryEntry entry)

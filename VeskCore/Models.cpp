@@ -141,4 +141,19 @@ qint64 DemoApplication::totalBytes() const
     return saturatingAdd(bytes, dataBytes);
 }
 
+QString StorageNode::noAccessKind()
+{
+    return QCoreApplication::translate("vesk::StorageNode", "Sense accés");
+}
+
+QString HistoryEntry::completedResult()
+{
+    return QCoreApplication::translate("vesk::HistoryEntry", "Simulació completada");
+}
+
+QString HistoryEntry::cancelledResult()
+{
+    return QCoreApplication::translate("vesk::HistoryEntry", "Cancel·lada");
+}
+
 } // namespace vesk

@@ -173,8 +173,13 @@ struct StorageNode
     QList<StorageNode> children;
     std::optional<QString> duplicateGroup;
 
+    // The kind of an area vesk may not look into. Code tells such nodes
+    // apart by this one translated text, never by a literal of its own.
+    static QString noAccessKind();
+
     // A node without children is a file, whatever its kind says.
     bool isFolder() const { return !children.isEmpty(); }
+    bool isNoAccess() const { return kind == noAccessKind(); }
     // Every node below this one in depth-first pre-order, this one excluded.
     QList<StorageNode> descendants() const;
     friend bool operator==(const StorageNode &, const StorageNode &) = default;
@@ -249,6 +254,11 @@ struct HistoryEntry
     QString detail;
     QString result;
     QString errors;
+
+    // The results the history tells apart, one translated text each,
+    // wherever a record is made or filtered.
+    static QString completedResult();
+    static QString cancelledResult();
 };
 
 } // namespace vesk

@@ -22,14 +22,7 @@
 
 namespace vesk {
 
-namespace {
-
-const QString completedResult()
-{
-    return QStringLiteral("Simulació completada");
-}
-
-} // namespace
+namespace {} // namespace
 
 HistoryView::HistoryView(SharedObjects shared, QWidget *parent)
     : Page(shared.preferences, parent), m_shared(shared),
@@ -66,7 +59,7 @@ QList<HistoryEntry> HistoryView::shown(const QList<HistoryEntry> &history, bool 
 {
     QList<HistoryEntry> result;
     for (const HistoryEntry &entry : history) {
-        if (!onlyCompleted || entry.result == completedResult())
+        if (!onlyCompleted || entry.result == HistoryEntry::completedResult())
             result.append(entry);
     }
     return result;
@@ -74,8 +67,8 @@ QList<HistoryEntry> HistoryView::shown(const QList<HistoryEntry> &history, bool 
 
 QString HistoryView::symbolFor(const HistoryEntry &entry)
 {
-    return entry.result == QStringLiteral("Cancel·lada") ? "pause.circle"_symbol
-                                                         : "checkmark.circle"_symbol;
+    return entry.result == HistoryEntry::cancelledResult() ? "pause.circle"_symbol
+                                                           : "checkmark.circle"_symbol;
 }
 
 void HistoryView::showList()

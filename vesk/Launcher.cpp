@@ -1,22 +1,43 @@
 #include "Launcher.h"
 
+#include "DesignSystem/AppIconEngine.h"
 #include "DesignSystem/Fonts.h"
 #include "MainWindow.h"
 #include "SystemAppearance.h"
 #include "VeskApp.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QSettings>
+#include <QTranslator>
 
 namespace vesk {
+
+namespace {
+// vesk speaks Catalan whatever the session's language, so Qt's own texts
+// (standard buttons, a text field's context menu) are taken from Qt's
+// Catalan catalog when it is installed, and stay English otherwise.
+void installQtCatalan()
+{
+    auto *translator = new QTranslator(qApp);
+    if (translator->load(QStringLiteral("qtbase_ca"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+} // namespace
 
 bool prepareApplication()
 {
     // Read before the style and vesk's own palette replace the platform's.
     const bool platformDark = SystemAppearance::paletteIsDark();
+    // untranslated: a style name
     QApplication::setStyle(QStringLiteral("Fusion"));
     Fonts::registerBundled();
     QApplication::setFont(Fonts::ui(13));
+    QApplication::setWindowIcon(AppIconEngine::icon());
+    installQtCatalan();
     return platformDark;
 }
 
@@ -26,6 +47,9 @@ int launch(int argc, char *argv[], const std::function<void(MainWindow &)> &show
     QApplication::setOrganizationName(QStringLiteral("vesk"));
     QApplication::setApplicationName(QStringLiteral("vesk"));
     QApplication::setApplicationDisplayName(QStringLiteral("vesk"));
+    // Lets a Wayland compositor match the window to the installed desktop
+    // entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral(VESK_APP_ID));
     const bool platformDark = prepareApplication();
 
     QSettings store;

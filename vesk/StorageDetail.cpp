@@ -32,7 +32,7 @@ StorageDetail::StorageDetail(const StorageNode &node, const QString &path, QWidg
 
 QString StorageDetail::note(const StorageNode &node)
 {
-    if (node.kind == QStringLiteral("Sense accés"))
+    if (node.isNoAccess())
         return tr("Aquesta àrea no està classificada. No se’n pressuposa el contingut ni s’hi "
                   "proposa cap acció.");
     return tr("La mida i l’antiguitat no determinen si un fitxer és prescindible. No es pot obrir "

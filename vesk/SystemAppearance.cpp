@@ -101,6 +101,7 @@ void SystemAppearance::readPortal(const char *nameSpace, const char *key,
 #ifdef VESK_HAS_DBUS
     QDBusMessage read = QDBusMessage::createMethodCall(
         QString::fromLatin1(portalService), QString::fromLatin1(portalPath),
+        // untranslated: a D-Bus method
         QString::fromLatin1(settingsInterface), QStringLiteral("Read"));
     read << QString::fromLatin1(nameSpace) << QString::fromLatin1(key);
     // Asynchronous with a timeout: start-up never waits for the portal.

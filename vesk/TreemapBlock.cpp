@@ -44,7 +44,7 @@ QString TreemapBlock::symbolFor(const StorageNode &node)
 {
     if (node.isFolder())
         return "folder"_symbol;
-    return node.kind == QStringLiteral("Sense accés") ? "lock"_symbol : "doc"_symbol;
+    return node.isNoAccess() ? "lock"_symbol : "doc"_symbol;
 }
 
 TreemapBlock::TreemapBlock(const StorageNode &node, qsizetype index, QWidget *parent)

@@ -1,27 +1,14 @@
 #include "VeskApp.h"
 
 #include "DesignSystem/AccessibleRoles.h"
-#include "DesignSystem/VeskMark.h"
+#include "DesignSystem/AppIconEngine.h"
 #include "MainWindow.h"
 #include "SettingsView.h"
 #include "VeskCore/DemoProvider.h"
 
 #include <QMessageBox>
-#include <QPainter>
 
 namespace vesk {
-
-namespace {
-QPixmap markPixmap(int side, qreal ratio)
-{
-    QPixmap pixmap(QSize(side, side) * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    VeskMark::paint(painter, QRectF(0, 0, side, side), true);
-    return pixmap;
-}
-} // namespace
 
 VeskApp::VeskApp(QSettings &store, bool platformPrefersDark, QObject *parent)
     : QObject(parent), m_session(std::make_shared<DemoProvider>()), m_preferences(store),
@@ -67,7 +54,8 @@ void VeskApp::showAbout()
             tr("El teu Mac, en forma.\nPrototip local sense operacions reals.")
                 .toHtmlEscaped()
                 .replace(QLatin1Char('\n'), QStringLiteral("<br>")));
-        m_about->setIconPixmap(markPixmap(64, m_mainWindow->devicePixelRatioF()));
+        m_about->setIconPixmap(
+            AppIconEngine::icon().pixmap(QSize(64, 64), m_mainWindow->devicePixelRatioF()));
         m_about->setStandardButtons(QMessageBox::Ok);
         m_about->setWindowModality(Qt::WindowModal);
     }

@@ -1,5 +1,6 @@
 #include "TestApp.h"
 
+#include "DesignSystem/AppIconEngine.h"
 #include "DesignSystem/Fonts.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/InfoNote.h"
@@ -14,10 +15,12 @@
 #include "VeskCore/DemoProvider.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QDirIterator>
 #include <QPainter>
 #include <QProgressBar>
 #include <QRegularExpression>
+#include <QSvgRenderer>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -93,6 +96,9 @@ private slots:
     void measuredTextWrapsAtAnyWidth();
     void labelPaintsEveryLineItMeasured();
     void metricCardGaugeIsReadable();
+    void installedIconIsTheDrawnOne_data();
+    void installedIconIsTheDrawnOne();
+    void windowIconIsDrawnAtTheDeviceResolution();
 };
 
 void tst_DesignSystem::everyUsedSymbolHasAnIcon()
@@ -356,6 +362,67 @@ void tst_DesignSystem::metricCardGaugeIsReadable()
     button.setDown(true);
     const QColor pressed = button.grab().toImage().pixelColor(inside);
     QVERIFY(pressed.lightness() > normal.lightness());
+}
+
+void tst_DesignSystem::installedIconIsTheDrawnOne_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("side");
+    const QString root = QStringLiteral(VESK_ICON_DIR "/hicolor");
+    const QString name = QStringLiteral("/apps/" VESK_APP_ID);
+    for (const int side : {16, 22, 24, 32, 48, 64, 128, 256, 512})
+        QTest::addRow("%dpx", side)
+            << QStringLiteral("%1/%2x%2%3.png").arg(root).arg(side).arg(name) << side;
+    QTest::newRow("scalable") << root + QStringLiteral("/scalable") + name + QStringLiteral(".svg")
+                              << 0;
+}
+
+// The build draws the installed icon files with the code that draws the
+// window's icon; a stale or badly converted file shows up here.
+void tst_DesignSystem::installedIconIsTheDrawnOne()
+{
+    QFETCH(QString, file);
+    QFETCH(int, side);
+    if (side > 0) {
+        const QImage image(file);
+        QCOMPARE(image.size(), QSize(side, side));
+        QCOMPARE(image.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 AppIconEngine::image(side));
+        return;
+    }
+    // The SVG keeps the gradient, the tile and the leaves: rendered by Qt's
+    // own SVG renderer it matches the drawing up to antialiasing.
+    QSvgRenderer svg(file);
+    QVERIFY(svg.isValid());
+    QCOMPARE(svg.defaultSize(), QSize(64, 64));
+    constexpr int checked = 128;
+    QImage rendered(checked, checked, QImage::Format_ARGB32_Premultiplied);
+    rendered.fill(Qt::transparent);
+    QPainter painter(&rendered);
+    svg.render(&painter);
+    painter.end();
+    const QImage drawn = AppIconEngine::image(checked);
+    qint64 difference = 0;
+    for (int y = 0; y < checked; ++y)
+        for (int x = 0; x < checked; ++x) {
+            const QRgb a = rendered.pixel(x, y), b = drawn.pixel(x, y);
+            difference += qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) +
+                          qAbs(qBlue(a) - qBlue(b)) + qAbs(qAlpha(a) - qAlpha(b));
+        }
+    const double meanPerChannel = double(difference) / (checked * checked * 4);
+    QVERIFY2(meanPerChannel < 1.5, qPrintable(QString::number(meanPerChannel)));
+}
+
+void tst_DesignSystem::windowIconIsDrawnAtTheDeviceResolution()
+{
+    const QIcon icon = QApplication::windowIcon();
+    QVERIFY(!icon.isNull());
+    const QPixmap doubled = icon.pixmap(QSize(32, 32), 2.0);
+    QCOMPARE(doubled.size(), QSize(64, 64));
+    QCOMPARE(doubled.devicePixelRatio(), 2.0);
+    QImage pixels = doubled.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    pixels.setDevicePixelRatio(1);
+    QCOMPARE(pixels, AppIconEngine::image(64));
 }
 
 QTEST_MAIN(tst_DesignSystem)

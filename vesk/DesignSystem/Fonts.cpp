@@ -9,10 +9,12 @@ namespace vesk::Fonts {
 namespace {
 QString interFamily()
 {
+    // untranslated: a font family
     return QStringLiteral("Inter");
 }
 QString roundedFamily()
 {
+    // untranslated: a font family
     return QStringLiteral("Quicksand");
 }
 

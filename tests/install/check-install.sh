@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Installs a build into a throw-away prefix, lists what was installed, checks
+# it is exactly what a desktop needs, and validates the desktop entry and the
+# AppStream metainfo with the desktop's own tools.
+#
+#   check-install.sh CMAKE BUILD_DIR APP_ID
+set -euo pipefail
+cmake=$1 build=$2 id=$3
+
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+"$cmake" --install "$build" --prefix "$prefix" >/dev/null
+
+actual=$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)
+echo "Installed into a temporary prefix:"
+sed 's/^/  /' <<<"$actual"
+
+expected=$(
+    echo "bin/vesk"
+    echo "share/applications/$id.desktop"
+    echo "share/metainfo/$id.metainfo.xml"
+    echo "share/icons/hicolor/scalable/apps/$id.svg"
+    for side in 16 22 24 32 48 64 128 256 512; do
+        echo "share/icons/hicolor/${side}x${side}/apps/$id.png"
+    done
+)
+expected=$(LC_ALL=C sort <<<"$expected")
+if [ "$actual" != "$expected" ]; then
+    echo "FAIL: the installed files differ from the expected ones:" >&2
+    diff <(echo "$expected") <(echo "$actual") >&2 || true
+    exit 1
+fi
+[ -x "$prefix/bin/vesk" ] || { echo "FAIL: bin/vesk is not executable" >&2; exit 1; }
+
+# desktop-file-validate exits 0 on mere warnings; any output counts here.
+report=$(desktop-file-validate "$prefix/share/applications/$id.desktop" 2>&1) || true
+if [ -n "$report" ]; then
+    echo "FAIL: desktop-file-validate:" >&2
+    echo "$report" >&2
+    exit 1
+fi
+echo "desktop-file-validate: no findings"
+
+# Checks the metainfo on its own and against the installed desktop entry
+# and icon; --strict fails on warnings too.
+appstreamcli validate-tree --no-net --strict --pedantic "$prefix"
