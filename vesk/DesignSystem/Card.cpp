@@ -1,5 +1,7 @@
 #include "Card.h"
 
+#include "DeviceRatio.h"
+
 #include "Palette.h"
 
 #include <QPainter>
@@ -73,7 +75,7 @@ void Card::paintEvent(QPaintEvent *)
                      Palette::color(Palette::Role::secondary, 0.1));
         return;
     }
-    qDrawBorderPixmap(&painter, rect(), margins, frame(devicePixelRatioF()));
+    qDrawBorderPixmap(&painter, rect(), margins, frame(deviceRatio(painter)));
 }
 
 } // namespace vesk

@@ -1,5 +1,7 @@
 #include "Icons.h"
 
+#include "DeviceRatio.h"
+
 #include "SymbolIconEngine.h"
 
 #include <QFile>
@@ -65,7 +67,7 @@ void paint(QPainter &painter, const QRectF &rect, const QString &symbol, const Q
     const qreal side = qMin(rect.width(), rect.height());
     if (side <= 0)
         return;
-    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const qreal ratio = deviceRatio(painter);
     const QSize size(qCeil(side), qCeil(side));
     const QPixmap pixmap = render(symbol, size, ratio, color);
     const QPointF topLeft(rect.center().x() - size.width() / 2.0,

@@ -1,6 +1,7 @@
 #include "VeskMark.h"
 
 #include "AccessibleRoles.h"
+#include "DeviceRatio.h"
 #include "Palette.h"
 #include "VeskLeaf.h"
 
@@ -56,7 +57,8 @@ void VeskMark::paintEvent(QPaintEvent *)
     const int side = qMin(width(), height());
     if (side <= 0)
         return;
-    const qreal ratio = devicePixelRatioF();
+    QPainter painter(this);
+    const qreal ratio = deviceRatio(painter);
     const QString key = QStringLiteral("vesk-mark|%1|%2|%3").arg(side).arg(ratio).arg(m_tile);
     QPixmap picture;
     if (!QPixmapCache::find(key, &picture)) {
@@ -68,7 +70,6 @@ void VeskMark::paintEvent(QPaintEvent *)
         offscreen.end();
         QPixmapCache::insert(key, picture);
     }
-    QPainter painter(this);
     painter.drawPixmap(QPointF((width() - side) / 2.0, (height() - side) / 2.0), picture);
 }
 

@@ -1,0 +1,17 @@
+#include "DeviceRatio.h"
+
+#include <QPaintEngine>
+#include <QPainter>
+
+namespace vesk {
+
+qreal deviceRatio(const QPainter &painter)
+{
+    const QPaintEngine *engine = painter.paintEngine();
+    const QPaintDevice *target = engine ? engine->paintDevice() : nullptr;
+    if (!target)
+        target = painter.device();
+    return target ? target->devicePixelRatioF() : 1.0;
+}
+
+} // namespace vesk
