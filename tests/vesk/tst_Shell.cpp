@@ -1,5 +1,7 @@
 #include "TestApp.h"
 
+#include "DesignSystem/AppIconEngine.h"
+
 #include "MainWindow.h"
 #include "RootView.h"
 #include "ScreenFactory.h"
@@ -253,6 +255,11 @@ void tst_Shell::settingsLinkAndAboutLeaveTheSelection()
     QVERIFY(about);
     QVERIFY(about->text().contains(QStringLiteral("0.1 · Demostració")));
     QVERIFY(about->informativeText().contains(QStringLiteral("El teu Mac, en forma.")));
+    // The application's icon, the one the desktop entry names.
+    QImage icon =
+        about->iconPixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    icon.setDevicePixelRatio(1);
+    QCOMPARE(icon, vesk::AppIconEngine::image(64 * int(about->iconPixmap().devicePixelRatio())));
     about->close();
     QCOMPARE(app->navigation().selection(), Section::storage);
 }
