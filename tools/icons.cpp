@@ -22,8 +22,6 @@
 
 namespace {
 
-constexpr int pngSides[] = {16, 22, 24, 32, 48, 64, 128, 256, 512};
-
 bool writeSvg(const QString &path, const QString &id)
 {
     const int side = static_cast<int>(vesk::AppIconEngine::designSide);
@@ -63,7 +61,7 @@ bool writeTree(const QString &root, const QString &id)
         return fail(QStringLiteral("cannot create %1").arg(scalable));
     if (!writeSvg(scalable + QLatin1Char('/') + id + QStringLiteral(".svg"), id))
         return fail(QStringLiteral("cannot write the SVG icon"));
-    for (const int side : pngSides) {
+    for (const int side : vesk::AppIconEngine::pixelSides) {
         const QString folder = QStringLiteral("%1/hicolor/%2x%2/apps").arg(root).arg(side);
         const QString file = folder + QLatin1Char('/') + id + QStringLiteral(".png");
         if (!QDir().mkpath(folder) || !vesk::AppIconEngine::image(side).save(file))

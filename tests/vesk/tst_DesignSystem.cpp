@@ -378,7 +378,7 @@ void tst_DesignSystem::installedIconIsTheDrawnOne_data()
     QTest::addColumn<int>("side");
     const QString root = QStringLiteral(VESK_ICON_DIR "/hicolor");
     const QString name = QStringLiteral("/apps/" VESK_APP_ID);
-    for (const int side : {16, 22, 24, 32, 48, 64, 128, 256, 512})
+    for (const int side : AppIconEngine::pixelSides)
         QTest::addRow("%dpx", side)
             << QStringLiteral("%1/%2x%2%3.png").arg(root).arg(side).arg(name) << side;
     QTest::newRow("scalable") << root + QStringLiteral("/scalable") + name + QStringLiteral(".svg")

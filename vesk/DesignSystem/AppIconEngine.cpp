@@ -57,6 +57,14 @@ QPixmap AppIconEngine::scaledPixmap(const QSize &size, QIcon::Mode, QIcon::State
     return result;
 }
 
+QList<QSize> AppIconEngine::availableSizes(QIcon::Mode, QIcon::State)
+{
+    QList<QSize> sizes;
+    for (const int side : pixelSides)
+        sizes.append(QSize(side, side));
+    return sizes;
+}
+
 QIconEngine *AppIconEngine::clone() const
 {
     return new AppIconEngine;

@@ -14,6 +14,7 @@ public:
     // The mark's own proportions are those of a 64-point tile; the icon is
     // that tile scaled, so the corner radius and the leaf's shadow scale too.
     static constexpr qreal designSide = 64;
+    static constexpr int pixelSides[] = {16, 22, 24, 32, 48, 64, 128, 256, 512};
 
     static QIcon icon();
     // Draws the icon centred in `rect`, leaving a 1/16 margin round the tile.
@@ -25,6 +26,9 @@ public:
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override;
     QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
                          qreal scale) override;
+    // The sizes of the installed PNGs; window systems that keep bitmaps
+    // (X11's _NET_WM_ICON) take these.
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override;
     QIconEngine *clone() const override;
     QString key() const override;
 };
