@@ -26,6 +26,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSvgRenderer>
 #include <QTest>
 #include <QVBoxLayout>
@@ -439,7 +440,7 @@ QImage rendered(QWidget &widget, qreal ratio)
 {
     QPixmap pixmap(widget.size() * ratio);
     pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::white);
+    pixmap.fill(Qt::transparent);
     widget.render(&pixmap);
     return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
 }
@@ -461,6 +462,20 @@ double edgeEnergy(const QImage &image)
         }
     }
     return energy;
+}
+
+// The share of pixels where two pictures clearly differ (by more than 40
+// in some colour channel, out of 255).
+double differingPixels(const QImage &a, const QImage &b)
+{
+    int differing = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            differing += qMax(qMax(qAbs(qRed(p) - qRed(q)), qAbs(qGreen(p) - qGreen(q))),
+                              qAbs(qBlue(p) - qBlue(q))) > 40;
+        }
+    return double(differing) / (a.width() * a.height());
 }
 
 // The share of aligned 2 × 2 blocks that are not one flat colour; a picture
@@ -493,6 +508,10 @@ void tst_DesignSystem::drawnAtTheDeviceResolution_data()
 void tst_DesignSystem::drawnAtTheDeviceResolution()
 {
     QFETCH(QString, kind);
+    // Dark, where the card's edge stands out against the window.
+    const Palette::Scheme scheme = Palette::scheme();
+    Palette::setScheme(Palette::Scheme::dark);
+    const auto restore = qScopeGuard([scheme] { Palette::setScheme(scheme); });
     const DemoProvider data;
     std::unique_ptr<QWidget> widget;
     QSize size(220, 160);
@@ -524,6 +543,10 @@ void tst_DesignSystem::drawnAtTheDeviceResolution()
         single.scaled(size * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const double sharpness = edgeEnergy(doubled) / edgeEnergy(enlarged);
     QVERIFY2(sharpness > 1.4, qPrintable(QString::number(sharpness)));
+    // And it is the same picture: brought back to ratio 1 it matches.
+    const double drift = differingPixels(
+        doubled.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), single);
+    QVERIFY2(drift < 0.01, qPrintable(QString::number(drift)));
     QVERIFY2(detailedBlocks(doubled) > 0.001, qPrintable(QString::number(detailedBlocks(doubled))));
 }
 

@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QVBoxLayout>
-#include <qdrawutil.h>
 
 namespace vesk {
 
@@ -26,6 +25,36 @@ void paintSurface(QPainter &painter, const QRectF &bounds, const QColor &fill, c
     painter.setBrush(fill);
     painter.setPen(QPen(edge, 1));
     painter.drawRoundedRect(surface, Card::radius, Card::radius);
+}
+// Nine-patch stretching: corners as they are, edges stretched along, the
+// middle both ways. Source rectangles count the frame's device pixels, so
+// the corners stay sharp at any pixel ratio (qDrawBorderPixmap mixes device
+// and logical pixels when the ratio is not 1).
+void stretchFrame(QPainter &painter, const QRect &target, const QMargins &margins,
+                  const QPixmap &frame)
+{
+    const qreal ratio = frame.devicePixelRatio();
+    const QSizeF size = frame.deviceIndependentSize();
+    const qreal sourceX[] = {0, qreal(margins.left()), size.width() - margins.right(),
+                             size.width()};
+    const qreal sourceY[] = {0, qreal(margins.top()), size.height() - margins.bottom(),
+                             size.height()};
+    const qreal targetX[] = {qreal(target.left()), qreal(target.left() + margins.left()),
+                             qreal(target.right() + 1 - margins.right()),
+                             qreal(target.right() + 1)};
+    const qreal targetY[] = {qreal(target.top()), qreal(target.top() + margins.top()),
+                             qreal(target.bottom() + 1 - margins.bottom()),
+                             qreal(target.bottom() + 1)};
+    for (int column = 0; column < 3; ++column) {
+        for (int row = 0; row < 3; ++row) {
+            const QRectF to(QPointF(targetX[column], targetY[row]),
+                            QPointF(targetX[column + 1], targetY[row + 1]));
+            const QRectF from(QPointF(sourceX[column], sourceY[row]) * ratio,
+                              QPointF(sourceX[column + 1], sourceY[row + 1]) * ratio);
+            if (!to.isEmpty())
+                painter.drawPixmap(to, frame, from);
+        }
+    }
 }
 } // namespace
 
@@ -75,7 +104,7 @@ void Card::paintEvent(QPaintEvent *)
                      Palette::color(Palette::Role::secondary, 0.1));
         return;
     }
-    qDrawBorderPixmap(&painter, rect(), margins, frame(deviceRatio(painter)));
+    stretchFrame(painter, rect(), margins, frame(deviceRatio(painter)));
 }
 
 } // namespace vesk
