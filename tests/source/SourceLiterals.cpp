@@ -238,4 +238,15 @@ bool isTranslatedOrLogged(const QString &call)
     return calls.contains(call);
 }
 
+QList<Literal> untranslatedTexts(const QString &source)
+{
+    QList<Literal> result;
+    for (const Literal &literal : scan(source)) {
+        if (looksLikeText(literal.text) && !isTranslatedOrLogged(literal.call) &&
+            !literal.markedUntranslated)
+            result.append(literal);
+    }
+    return result;
+}
+
 } // namespace SourceLiterals

@@ -31,4 +31,8 @@ bool looksLikeText(const QString &text);
 // compiler.
 bool isTranslatedOrLogged(const QString &call);
 
+// The literals of `source` that read like words but neither reach a
+// translation call nor say why they need not.
+QList<Literal> untranslatedTexts(const QString &source);
+
 } // namespace SourceLiterals

@@ -113,11 +113,8 @@ private slots:
         QFETCH(QString, source);
         QFETCH(QStringList, untranslated);
         QStringList found;
-        for (const SourceLiterals::Literal &literal : SourceLiterals::scan(source)) {
-            if (SourceLiterals::looksLikeText(literal.text) &&
-                !SourceLiterals::isTranslatedOrLogged(literal.call) && !literal.markedUntranslated)
-                found.append(literal.text);
-        }
+        for (const SourceLiterals::Literal &literal : SourceLiterals::untranslatedTexts(source))
+            found.append(literal.text);
         QCOMPARE(found, untranslated);
     }
 
@@ -139,12 +136,8 @@ private slots:
         const QString source = read(path);
         QVERIFY(!source.isEmpty());
         QStringList problems;
-        for (const SourceLiterals::Literal &literal : SourceLiterals::scan(source)) {
-            if (SourceLiterals::looksLikeText(literal.text) &&
-                !SourceLiterals::isTranslatedOrLogged(literal.call) && !literal.markedUntranslated)
-                problems.append(
-                    QStringLiteral("line %1: \"%2\"").arg(literal.line).arg(literal.text));
-        }
+        for (const SourceLiterals::Literal &literal : SourceLiterals::untranslatedTexts(source))
+            problems.append(QStringLiteral("line %1: \"%2\"").arg(literal.line).arg(literal.text));
         QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("not translatable:\n  ") +
                                                 problems.join(QStringLiteral("\n  "))));
     }
