@@ -5,13 +5,13 @@
 //   vesk-bench [--runs N] [--switches N] [--section RAW]
 
 #include "FirstPaintProbe.h"
-#include "Launcher.h"
-#include "MainWindow.h"
-#include "ScreenFactory.h"
-#include "SettingsView.h"
 #include "Stats.h"
-#include "TreemapLayout.h"
-#include "VeskApp.h"
+#include "settings/SettingsView.h"
+#include "shell/Launcher.h"
+#include "shell/MainWindow.h"
+#include "shell/ScreenFactory.h"
+#include "shell/VeskApp.h"
+#include "storage/TreemapLayout.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

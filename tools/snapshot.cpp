@@ -5,11 +5,11 @@
 //   vesk-snapshot --section Espai --size 1100x760 --appearance Fosc --ratio 2 --out espai.png
 //   vesk-snapshot --settings "Quant a" --appearance Clar --out about.png
 
-#include "Launcher.h"
-#include "MainWindow.h"
-#include "RootView.h"
-#include "SettingsView.h"
-#include "VeskApp.h"
+#include "settings/SettingsView.h"
+#include "shell/Launcher.h"
+#include "shell/MainWindow.h"
+#include "shell/RootView.h"
+#include "shell/VeskApp.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

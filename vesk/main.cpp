@@ -1,4 +1,4 @@
-#include "Launcher.h"
+#include "shell/Launcher.h"
 
 int main(int argc, char *argv[])
 {

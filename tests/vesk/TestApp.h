@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Launcher.h"
-#include "VeskApp.h"
+#include "shell/Launcher.h"
+#include "shell/VeskApp.h"
 
 #include <QApplication>
 #include <QFile>

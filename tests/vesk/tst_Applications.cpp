@@ -1,14 +1,14 @@
 #include "TestApp.h"
 #include "WidgetFinder.h"
 
-#include "ApplicationDetail.h"
-#include "ApplicationsView.h"
+#include "DesignSystem/RowButton.h"
 #include "DesignSystem/SegmentButton.h"
 #include "DesignSystem/SegmentedControl.h"
-#include "MainWindow.h"
-#include "RootView.h"
-#include "RowButton.h"
 #include "VeskCore/DemoSession.h"
+#include "applications/ApplicationDetail.h"
+#include "applications/ApplicationsView.h"
+#include "shell/MainWindow.h"
+#include "shell/RootView.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,19 +1,19 @@
 #include "TestApp.h"
 #include "WidgetFinder.h"
 
-#include "CandidateDetail.h"
-#include "CandidateRow.h"
-#include "CleanupView.h"
 #include "DesignSystem/AdaptiveGrid.h"
 #include "DesignSystem/GaugeBar.h"
 #include "DesignSystem/PrimaryButton.h"
 #include "DesignSystem/ResponsivePair.h"
-#include "DonutChart.h"
-#include "HomeView.h"
-#include "MainWindow.h"
-#include "RootView.h"
-#include "ScanningCard.h"
 #include "VeskCore/DemoSession.h"
+#include "cleanup/CandidateDetail.h"
+#include "cleanup/CandidateRow.h"
+#include "cleanup/CleanupView.h"
+#include "cleanup/ScanningCard.h"
+#include "home/DonutChart.h"
+#include "home/HomeView.h"
+#include "shell/MainWindow.h"
+#include "shell/RootView.h"
 
 #include <QCheckBox>
 #include <QMessageBox>

@@ -1,6 +1,5 @@
 #include "TestApp.h"
 
-#include "ActivityChart.h"
 #include "DesignSystem/AppIconEngine.h"
 #include "DesignSystem/Card.h"
 #include "DesignSystem/Fonts.h"
@@ -14,11 +13,12 @@
 #include "DesignSystem/TextMeasure.h"
 #include "DesignSystem/VeskLeaf.h"
 #include "DesignSystem/VeskMark.h"
-#include "DonutChart.h"
 #include "SystemAppearance.h"
-#include "Theme.h"
-#include "Treemap.h"
 #include "VeskCore/DemoProvider.h"
+#include "home/DonutChart.h"
+#include "performance/ActivityChart.h"
+#include "shell/Theme.h"
+#include "storage/Treemap.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,18 +1,18 @@
 #include "TestApp.h"
 #include "WidgetFinder.h"
 
-#include "ActivityChart.h"
-#include "ActivitySeries.h"
 #include "DesignSystem/QuietButton.h"
 #include "DesignSystem/SegmentButton.h"
 #include "DesignSystem/SegmentedControl.h"
-#include "HistoryView.h"
-#include "MainWindow.h"
-#include "PerformanceView.h"
-#include "PrivacyView.h"
-#include "RootView.h"
 #include "VeskCore/DemoProvider.h"
 #include "VeskCore/DemoSession.h"
+#include "history/HistoryView.h"
+#include "performance/ActivityChart.h"
+#include "performance/ActivitySeries.h"
+#include "performance/PerformanceView.h"
+#include "privacy/PrivacyView.h"
+#include "shell/MainWindow.h"
+#include "shell/RootView.h"
 
 #include <QCheckBox>
 #include <QComboBox>

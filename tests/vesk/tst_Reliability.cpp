@@ -9,16 +9,16 @@
 
 #include "TestApp.h"
 
-#include "MainWindow.h"
-#include "RootView.h"
-#include "ScreenFactory.h"
-#include "SettingsView.h"
-#include "Sidebar.h"
-#include "TitleBar.h"
 #include "VeskCore/DemoSession.h"
 #include "VeskCore/NavigationState.h"
 #include "VeskCore/Preferences.h"
 #include "VeskCore/ScanTask.h"
+#include "settings/SettingsView.h"
+#include "shell/MainWindow.h"
+#include "shell/RootView.h"
+#include "shell/ScreenFactory.h"
+#include "shell/Sidebar.h"
+#include "shell/TitleBar.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

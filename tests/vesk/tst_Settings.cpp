@@ -1,7 +1,7 @@
 #include "TestApp.h"
 
 #include "DesignSystem/SegmentButton.h"
-#include "SettingsView.h"
+#include "settings/SettingsView.h"
 
 #include "DesignSystem/TextLabel.h"
 #include <QAbstractButton>

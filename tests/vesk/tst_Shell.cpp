@@ -2,12 +2,12 @@
 
 #include "DesignSystem/AppIconEngine.h"
 
-#include "MainWindow.h"
-#include "RootView.h"
-#include "ScreenFactory.h"
-#include "Sidebar.h"
-#include "TitleBar.h"
 #include "VeskCore/DemoSession.h"
+#include "shell/MainWindow.h"
+#include "shell/RootView.h"
+#include "shell/ScreenFactory.h"
+#include "shell/Sidebar.h"
+#include "shell/TitleBar.h"
 
 #include "DesignSystem/TextLabel.h"
 #include <QAbstractButton>

@@ -1,16 +1,16 @@
 #include "TestApp.h"
 #include "WidgetFinder.h"
 
-#include "MainWindow.h"
-#include "RootView.h"
-#include "StorageDetail.h"
-#include "StorageRow.h"
-#include "StorageView.h"
-#include "Treemap.h"
-#include "TreemapBlock.h"
-#include "TreemapLayout.h"
 #include "VeskCore/DemoProvider.h"
 #include "VeskCore/NavigationState.h"
+#include "shell/MainWindow.h"
+#include "shell/RootView.h"
+#include "storage/StorageDetail.h"
+#include "storage/StorageRow.h"
+#include "storage/StorageView.h"
+#include "storage/Treemap.h"
+#include "storage/TreemapBlock.h"
+#include "storage/TreemapLayout.h"
 
 #include <QComboBox>
 

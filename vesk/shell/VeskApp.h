@@ -1,12 +1,12 @@
 #pragma once
 
-#include "SettingsView.h"
 #include "SharedObjects.h"
 #include "SystemAppearance.h"
 #include "Theme.h"
 #include "VeskCore/DemoSession.h"
 #include "VeskCore/NavigationState.h"
 #include "VeskCore/Preferences.h"
+#include "settings/SettingsView.h"
 
 #include <QMessageBox>
 #include <QObject>

@@ -1,6 +1,6 @@
 #include "Sheet.h"
 
-#include "DesignSystem/PrimaryButton.h"
+#include "PrimaryButton.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

@@ -3,8 +3,8 @@
 #include "DesignSystem/AccessibleRoles.h"
 #include "DesignSystem/AppIconEngine.h"
 #include "MainWindow.h"
-#include "SettingsView.h"
 #include "VeskCore/DemoProvider.h"
+#include "settings/SettingsView.h"
 
 #include <QMessageBox>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "DesignSystem/Page.h"
+#include "DesignSystem/Sheet.h"
 #include "SharedObjects.h"
-#include "Sheet.h"
 #include "VeskCore/Models.h"
 
 #include <QPointer>

@@ -1,6 +1,6 @@
 #include "RowButton.h"
 
-#include "DesignSystem/Palette.h"
+#include "Palette.h"
 
 #include <QKeyEvent>
 #include <QLayout>

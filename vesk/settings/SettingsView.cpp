@@ -14,9 +14,9 @@
 #include "DesignSystem/SymbolView.h"
 #include "DesignSystem/TextLabel.h"
 #include "DesignSystem/VeskMark.h"
-#include "ScreenFactory.h"
 #include "SettingsTabButton.h"
 #include "VeskCore/Preferences.h"
+#include "shell/ScreenFactory.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -9,10 +9,10 @@
 #include "DesignSystem/Layouts.h"
 #include "DesignSystem/ModalHeader.h"
 #include "DesignSystem/PageHeader.h"
+#include "DesignSystem/RowButton.h"
 #include "DesignSystem/SymbolTile.h"
 #include "DesignSystem/SymbolView.h"
 #include "DesignSystem/TextLabel.h"
-#include "RowButton.h"
 #include "VeskCore/DemoSession.h"
 #include "VeskCore/Display.h"
 

@@ -1,14 +1,14 @@
 #include "ScreenFactory.h"
 
-#include "ApplicationsView.h"
-#include "CleanupView.h"
 #include "DesignSystem/Page.h"
 #include "DesignSystem/PageHeader.h"
-#include "HistoryView.h"
-#include "HomeView.h"
-#include "PerformanceView.h"
-#include "PrivacyView.h"
-#include "StorageView.h"
+#include "applications/ApplicationsView.h"
+#include "cleanup/CleanupView.h"
+#include "history/HistoryView.h"
+#include "home/HomeView.h"
+#include "performance/PerformanceView.h"
+#include "privacy/PrivacyView.h"
+#include "storage/StorageView.h"
 
 #include <QCoreApplication>
 

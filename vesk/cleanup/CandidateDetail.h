@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Sheet.h"
+#include "DesignSystem/Sheet.h"
 #include "VeskCore/Models.h"
 
 namespace vesk {
