@@ -25,6 +25,15 @@ class ScanTask;
 class DemoSession : public QObject
 {
     Q_OBJECT
+    // Read-only to observers: the operations below are the only way in.
+    Q_PROPERTY(vesk::ScanPhase phase READ phase NOTIFY phaseChanged)
+    Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
+    Q_PROPERTY(QSet<QString> selectedIDs READ selectedIDs NOTIFY selectedIDsChanged)
+    Q_PROPERTY(QList<vesk::Candidate> candidates READ candidates NOTIFY candidatesChanged)
+    Q_PROPERTY(QList<vesk::HistoryEntry> history READ history NOTIFY historyChanged)
+    Q_PROPERTY(qint64 completedBytes READ completedBytes NOTIFY completedBytesChanged)
+    Q_PROPERTY(qint64 completedCount READ completedCount NOTIFY completedCountChanged)
+    Q_PROPERTY(QStringList scanStages READ scanStages NOTIFY scanStagesChanged)
 
 public:
     explicit DemoSession(std::shared_ptr<const DemoDataProviding> data, QObject *parent = nullptr);

@@ -1,5 +1,7 @@
 #include "Display.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <cmath>
 
@@ -60,6 +62,11 @@ QString date(const QDateTime &when)
 {
     const QLocale catalan(QLocale::Catalan, QLocale::Spain);
     return catalan.toString(when.toLocalTime(), QStringLiteral("d MMMM, H:mm"));
+}
+
+QString title(Section section)
+{
+    return QCoreApplication::translate("vesk::Section", rawValue(section).toUtf8().constData());
 }
 
 } // namespace vesk::Display

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Models.h"
+
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
@@ -15,5 +17,9 @@ QString bytes(qint64 count, const QLocale &locale = QLocale());
 // Day of the month, full month name, hour and minute in Catalan (Spain), in
 // the local time zone; no year, weekday or seconds.
 QString date(const QDateTime &when);
+
+// The section's title as people see it (sidebar, title bar, menu, settings):
+// its Catalan raw value through the translation catalog.
+QString title(Section section);
 
 } // namespace vesk::Display

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QObject>
 #include <QList>
 #include <QString>
 #include <QUuid>
@@ -9,6 +10,10 @@
 #include <optional>
 
 namespace vesk {
+
+// The enumerations are known to the meta-object system, so properties of
+// these types, test tables and any inspector can name their cases.
+Q_NAMESPACE
 
 // ---------------------------------------------------------------------------
 // Enumerations. Those with raw values use their Catalan display title as the
@@ -26,24 +31,28 @@ enum class Section
     privacy,
     history
 };
+Q_ENUM_NS(Section)
 enum class Risk
 {
     low,
     review,
     protected_
 };
+Q_ENUM_NS(Risk)
 enum class AppSort
 {
     size,
     name,
     date
 };
+Q_ENUM_NS(AppSort)
 enum class AppFilter
 {
     all,
     unused,
     remnants
 };
+Q_ENUM_NS(AppFilter)
 enum class StorageMode
 {
     mosaic,
@@ -51,6 +60,7 @@ enum class StorageMode
     old,
     duplicates
 };
+Q_ENUM_NS(StorageMode)
 enum class ScanPhase
 {
     idle,
@@ -60,12 +70,14 @@ enum class ScanPhase
     review,
     completed
 };
+Q_ENUM_NS(ScanPhase)
 enum class Appearance
 {
     system,
     light,
     dark
 };
+Q_ENUM_NS(Appearance)
 
 QString rawValue(Section value);
 QString rawValue(Risk value);

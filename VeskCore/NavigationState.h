@@ -11,6 +11,9 @@ namespace vesk {
 class NavigationState : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(vesk::Section selection READ selection WRITE setSelection NOTIFY selectionChanged)
+    Q_PROPERTY(vesk::StorageMode storageMode READ storageMode WRITE setStorageMode NOTIFY
+                   storageModeChanged)
 
 public:
     explicit NavigationState(Section selection, QObject *parent = nullptr);

@@ -7,6 +7,7 @@
 #include "FirstPaintProbe.h"
 #include "Stats.h"
 #include "settings/SettingsView.h"
+#include "VeskCore/Display.h"
 #include "shell/Launcher.h"
 #include "shell/MainWindow.h"
 #include "shell/ScreenFactory.h"
@@ -229,7 +230,7 @@ int main(int argc, char *argv[])
             settle();
         }
         const Stats stats = Stats::of(samples);
-        printRow(qPrintable(QStringLiteral("switch to ") + ScreenFactory::title(section)), stats,
+        printRow(qPrintable(QStringLiteral("switch to ") + Display::title(section)), stats,
                  "ms");
         switchJson[rawValue(section)] = toJson(stats);
     }
@@ -251,7 +252,7 @@ int main(int argc, char *argv[])
             samples << msSince(timer);
         }
         const Stats stats = Stats::of(samples);
-        printRow(qPrintable(QStringLiteral("resize ") + ScreenFactory::title(section)), stats,
+        printRow(qPrintable(QStringLiteral("resize ") + Display::title(section)), stats,
                  "ms");
         resizeJson[rawValue(section)] = toJson(stats);
     }

@@ -9,7 +9,6 @@
 using namespace vesk;
 using namespace std::chrono_literals;
 
-Q_DECLARE_METATYPE(vesk::ScanPhase)
 
 namespace {
 

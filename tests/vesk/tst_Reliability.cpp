@@ -10,6 +10,7 @@
 #include "TestApp.h"
 
 #include "VeskCore/DemoSession.h"
+#include "VeskCore/Display.h"
 #include "VeskCore/NavigationState.h"
 #include "VeskCore/Preferences.h"
 #include "VeskCore/ScanTask.h"
@@ -215,7 +216,7 @@ void tst_Reliability::monkey()
             fail(QStringLiteral("sidebar highlights row %1, selection is %2")
                      .arg(root->sidebar()->sectionList()->currentIndex().row())
                      .arg(row));
-        if (root->titleBar()->title() != ScreenFactory::title(section))
+        if (root->titleBar()->title() != Display::title(section))
             fail(QStringLiteral("title bar reads %1").arg(root->titleBar()->title()));
         if (!root->screen() ||
             qstrcmp(root->screen()->metaObject()->className(), screenClass(section)) != 0)

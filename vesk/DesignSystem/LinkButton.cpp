@@ -1,5 +1,6 @@
 #include "LinkButton.h"
 
+#include "FocusRing.h"
 #include "Icons.h"
 
 #include <QPainter>
@@ -62,11 +63,7 @@ void LinkButton::paintEvent(QPaintEvent *)
     painter.setFont(font());
     const QRectF textRect(x, 0, right - x, height());
     painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, text());
-    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        painter.setPen(QPen(color, 1, Qt::DotLine));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
-    }
+    FocusRing::paintIfVisible(painter, *this, QRectF(rect()), 4, color);
 }
 
 } // namespace vesk

@@ -1,5 +1,6 @@
 #include "RowButton.h"
 
+#include "FocusRing.h"
 #include "Palette.h"
 
 #include <QKeyEvent>
@@ -49,11 +50,7 @@ void RowButton::paintEvent(QPaintEvent *)
         painter.setBrush(Palette::color(Palette::Role::wash, 0.5));
         painter.drawRoundedRect(QRectF(rect()), 10, 10);
     }
-    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(Palette::accent(), 1.5));
-        painter.drawRoundedRect(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75), 10, 10);
-    }
+    FocusRing::paintIfVisible(painter, *this, QRectF(rect()), 10);
 }
 
 } // namespace vesk

@@ -1,5 +1,6 @@
 #include "SegmentButton.h"
 
+#include "FocusRing.h"
 #include "Fonts.h"
 #include "Palette.h"
 
@@ -34,11 +35,7 @@ void SegmentButton::paintEvent(QPaintEvent *)
         painter.setBrush(Palette::card());
         painter.drawRoundedRect(area, 6, 6);
     }
-    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        painter.setPen(QPen(Palette::accent(), 2));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(area, 6, 6);
-    }
+    FocusRing::paintIfVisible(painter, *this, area, 6);
     painter.setPen(isChecked() ? Palette::ink() : Palette::secondary());
     painter.setFont(font());
     painter.drawText(area, Qt::AlignCenter, text());

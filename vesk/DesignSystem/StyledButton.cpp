@@ -1,5 +1,6 @@
 #include "StyledButton.h"
 
+#include "FocusRing.h"
 #include "Icons.h"
 
 #include <QPainter>
@@ -54,12 +55,7 @@ void StyledButton::paintEvent(QPaintEvent *)
     painter.drawRoundedRect(area, m_look.radius, m_look.radius);
 
     // The ring shows once the keyboard has moved focus, as on the desktop.
-    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(Palette::accent(), 2));
-        painter.drawRoundedRect(area.adjusted(-0.5, -0.5, 0.5, 0.5), m_look.radius + 1,
-                                m_look.radius + 1);
-    }
+    FocusRing::paintIfVisible(painter, *this, QRectF(rect()), m_look.radius + 1);
 
     const QColor foreground = Palette::color(m_look.foreground, isEnabled() ? 1.0 : 0.6);
     const QFontMetrics metrics(font());

@@ -1,5 +1,6 @@
 #include "IconButton.h"
 
+#include "DesignSystem/FocusRing.h"
 #include "DesignSystem/Icons.h"
 
 #include <QPainter>
@@ -31,11 +32,7 @@ void IconButton::paintEvent(QPaintEvent *)
     const QRectF symbol(area.center().x() - m_size / 2, area.center().y() - m_size / 2, m_size,
                         m_size);
     Icons::paint(painter, symbol, m_symbol, Palette::color(m_role, isDown() ? 0.6 : 1.0));
-    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        painter.setPen(QPen(Palette::accent(), 1.5));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(area.adjusted(0.75, 0.75, -0.75, -0.75), 6, 6);
-    }
+    FocusRing::paintIfVisible(painter, *this, area, 6);
 }
 
 } // namespace vesk

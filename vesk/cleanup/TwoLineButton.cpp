@@ -1,5 +1,6 @@
 #include "TwoLineButton.h"
 
+#include "DesignSystem/FocusRing.h"
 #include "DesignSystem/Fonts.h"
 #include "DesignSystem/Palette.h"
 
@@ -61,11 +62,7 @@ void TwoLineButton::paintEvent(QPaintEvent *)
     painter.drawText(QRectF(0, top + title.height() + lineGap, width(), detail.height()),
                      Qt::AlignLeft | Qt::AlignVCenter,
                      detail.elidedText(m_detail, Qt::ElideRight, width()));
-    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        painter.setOpacity(1);
-        painter.setPen(QPen(Palette::accent(), 1, Qt::DotLine));
-        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
-    }
+    FocusRing::paintIfVisible(painter, *this, QRectF(rect()), 6);
 }
 
 } // namespace vesk

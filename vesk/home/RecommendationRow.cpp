@@ -1,5 +1,6 @@
 #include "RecommendationRow.h"
 
+#include "DesignSystem/FocusRing.h"
 #include "DesignSystem/Fonts.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/Palette.h"
@@ -66,11 +67,7 @@ void RecommendationRow::paintEvent(QPaintEvent *)
     Icons::paint(painter, QRectF(width() - chevron, (height() - chevron) / 2, chevron, chevron),
                  "chevron.right"_symbol, Palette::secondary());
 
-    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(Palette::accent(), 1.5));
-        painter.drawRoundedRect(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75), 9, 9);
-    }
+    FocusRing::paintIfVisible(painter, *this, QRectF(rect()), 9);
 }
 
 } // namespace vesk

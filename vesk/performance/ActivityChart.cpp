@@ -1,5 +1,6 @@
 #include "ActivityChart.h"
 
+#include "DesignSystem/FocusRing.h"
 #include "ActivitySeries.h"
 #include "DesignSystem/Fonts.h"
 #include "DesignSystem/Palette.h"
@@ -145,11 +146,7 @@ void ActivityChart::paintEvent(QPaintEvent *)
         painter.setFont(bubbleFont);
         painter.drawText(bubble, Qt::AlignCenter, text);
     }
-    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        painter.setPen(QPen(Palette::accent(), 1.5));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 6, 6);
-    }
+    FocusRing::paintIfVisible(painter, *this, QRectF(rect()), 6);
 }
 
 void ActivityChart::selectAt(qreal x)

@@ -1,5 +1,6 @@
 #include "SettingsTabButton.h"
 
+#include "DesignSystem/FocusRing.h"
 #include "DesignSystem/Fonts.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/Palette.h"
@@ -43,11 +44,7 @@ void SettingsTabButton::paintEvent(QPaintEvent *)
         painter.setBrush(Palette::wash());
         painter.drawRoundedRect(area, 10, 10);
     }
-    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        painter.setPen(QPen(Palette::accent(), 1.5));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(area, 10, 10);
-    }
+    FocusRing::paintIfVisible(painter, *this, area, 10);
     const QColor color = isChecked() ? Palette::accent() : Palette::secondary();
     const QFontMetrics metrics(font());
     const qreal top = (height() - (symbolSize + spacing + metrics.height())) / 2.0;

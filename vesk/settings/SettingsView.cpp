@@ -16,7 +16,7 @@
 #include "DesignSystem/VeskMark.h"
 #include "SettingsTabButton.h"
 #include "VeskCore/Preferences.h"
-#include "shell/ScreenFactory.h"
+#include "VeskCore/Display.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -245,7 +245,7 @@ QWidget *SettingsView::buildGeneral()
 
     QStringList sections;
     for (Section section : allCases<Section>())
-        sections << ScreenFactory::title(section);
+        sections << Display::title(section);
     auto *startSection = picker(sections);
     startSection->setCurrentIndex(int(m_preferences.startSection()));
     connect(startSection, &QComboBox::activated, this,

@@ -3,6 +3,7 @@
 #include "RootView.h"
 #include "ScreenFactory.h"
 #include "VeskCore/NavigationState.h"
+#include "VeskCore/Display.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -45,7 +46,7 @@ void MainWindow::buildMenus()
     const QList<Section> sections = allCases<Section>();
     for (int offset = 0; offset < sections.size(); ++offset) {
         const Section section = sections.at(offset);
-        QAction *item = navigation->addAction(ScreenFactory::title(section));
+        QAction *item = navigation->addAction(Display::title(section));
         item->setMenuRole(QAction::NoRole);
         item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + offset)));
         connect(item, &QAction::triggered, this,

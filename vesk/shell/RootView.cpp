@@ -4,6 +4,7 @@
 #include "Sidebar.h"
 #include "TitleBar.h"
 #include "VeskCore/NavigationState.h"
+#include "VeskCore/Display.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -47,7 +48,7 @@ void RootView::showSection()
     // Shown now rather than on the next turn of the event loop, so no frame
     // is painted without it.
     m_screen->show();
-    m_titleBar->setTitle(ScreenFactory::title(section));
+    m_titleBar->setTitle(Display::title(section));
     emit screenChanged();
 }
 

@@ -1,7 +1,5 @@
 #include "ScreenFactory.h"
 
-#include "DesignSystem/Page.h"
-#include "DesignSystem/PageHeader.h"
 #include "applications/ApplicationsView.h"
 #include "cleanup/CleanupView.h"
 #include "history/HistoryView.h"
@@ -10,25 +8,7 @@
 #include "privacy/PrivacyView.h"
 #include "storage/StorageView.h"
 
-#include <QCoreApplication>
-
 namespace vesk::ScreenFactory {
-
-namespace {
-// A section whose screen is still to come: a page with its title.
-QWidget *titledPage(Section section, SharedObjects shared)
-{
-    auto *page = new Page(shared.preferences);
-    page->addWidget(new PageHeader(QString(), title(section), QString()));
-    page->addStretch();
-    return page;
-}
-} // namespace
-
-QString title(Section section)
-{
-    return QCoreApplication::translate("vesk::Section", rawValue(section).toUtf8().constData());
-}
 
 QWidget *create(Section section, SharedObjects shared)
 {
@@ -48,7 +28,7 @@ QWidget *create(Section section, SharedObjects shared)
     case Section::performance:
         return new PerformanceView(shared);
     }
-    return titledPage(section, shared);
+    return nullptr; // every section has a screen; the switch covers them all
 }
 
 } // namespace vesk::ScreenFactory

@@ -9,6 +9,7 @@
 #include "DesignSystem/VeskMark.h"
 #include "SidebarRowDelegate.h"
 #include "VeskCore/DemoSession.h"
+#include "VeskCore/Display.h"
 #include "VeskCore/NavigationState.h"
 
 #include <QCoreApplication>
@@ -22,11 +23,6 @@ namespace vesk {
 
 namespace {
 constexpr int spinnerIntervalMs = 40;
-
-QString sectionTitle(Section section)
-{
-    return QCoreApplication::translate("vesk::Section", rawValue(section).toUtf8().constData());
-}
 } // namespace
 
 Sidebar::Sidebar(SharedObjects shared, QWidget *parent)
@@ -71,7 +67,7 @@ Sidebar::Sidebar(SharedObjects shared, QWidget *parent)
 
     // Sections.
     for (Section section : allCases<Section>()) {
-        auto *item = new QStandardItem(sectionTitle(section));
+        auto *item = new QStandardItem(Display::title(section));
         item->setData(int(section), SidebarRowDelegate::SectionRole);
         item->setEditable(false);
         m_model->appendRow(item);

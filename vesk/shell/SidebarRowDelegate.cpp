@@ -1,5 +1,6 @@
 #include "SidebarRowDelegate.h"
 
+#include "DesignSystem/FocusRing.h"
 #include "DesignSystem/Fonts.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/Palette.h"
@@ -35,12 +36,8 @@ void SidebarRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
         painter->setBrush(Palette::color(Palette::Role::white, 0.06));
         painter->drawRoundedRect(row, 10, 10);
     }
-    if (keyboardFocus) {
-        painter->setBrush(Qt::NoBrush);
-        painter->setPen(QPen(Palette::mint(), 1.5));
-        painter->drawRoundedRect(row.adjusted(0.75, 0.75, -0.75, -0.75), 10, 10);
-        painter->setPen(Qt::NoPen);
-    }
+    if (keyboardFocus)
+        FocusRing::paint(*painter, row, 10, Palette::mint());
 
     const QColor foreground =
         selected ? Palette::white() : Palette::color(Palette::Role::sidebarRowText);

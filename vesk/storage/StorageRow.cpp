@@ -1,5 +1,6 @@
 #include "StorageRow.h"
 
+#include "DesignSystem/FocusRing.h"
 #include "DesignSystem/Fonts.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/Palette.h"
@@ -114,12 +115,7 @@ void StorageRow::paintEvent(QPaintEvent *)
                          smallMetrics.elidedText(m_content.subtitle, Qt::ElideMiddle, width));
     }
 
-    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        painter.setOpacity(1);
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(Palette::accent(), 1.5));
-        painter.drawRoundedRect(area.adjusted(0.75, 0.75, -0.75, -0.75), 6, 6);
-    }
+    FocusRing::paintIfVisible(painter, *this, area, 6);
 }
 
 } // namespace vesk

@@ -1,5 +1,6 @@
 #include "TreemapBlock.h"
 
+#include "DesignSystem/FocusRing.h"
 #include "DesignSystem/Fonts.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/Palette.h"
@@ -90,11 +91,7 @@ void TreemapBlock::paintEvent(QPaintEvent *)
     painter.setOpacity(isDown() ? 0.8 : 1.0);
     painter.drawRoundedRect(area, 10, 10);
     painter.setOpacity(1.0);
-    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(Palette::accent(), 2));
-        painter.drawRoundedRect(area.adjusted(1, 1, -1, -1), 9, 9);
-    }
+    FocusRing::paintIfVisible(painter, *this, area, 10);
 
     const Label label = labelFor(m_cell.size());
     const QColor ink = colourIndex == 0 ? Palette::white() : Palette::graphite();

@@ -1,0 +1,34 @@
+#include "FocusRing.h"
+
+#include <QPainter>
+#include <QWidget>
+
+namespace vesk::FocusRing {
+
+bool isVisible(const QWidget &widget)
+{
+    const QWidget *window = widget.window();
+    return widget.hasFocus() && window && window->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+void paint(QPainter &painter, const QRectF &area, qreal radius, const QColor &color)
+{
+    const qreal inset = penWidth / 2;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setOpacity(1);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(color, penWidth));
+    const qreal r = std::max<qreal>(0, radius - inset);
+    painter.drawRoundedRect(area.adjusted(inset, inset, -inset, -inset), r, r);
+    painter.restore();
+}
+
+void paintIfVisible(QPainter &painter, const QWidget &widget, const QRectF &area, qreal radius,
+                    const QColor &color)
+{
+    if (isVisible(widget))
+        paint(painter, area, radius, color);
+}
+
+} // namespace vesk::FocusRing

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "Palette.h"
+
+#include <QColor>
+#include <QRectF>
+
+class QPainter;
+class QWidget;
+
+namespace vesk::FocusRing {
+
+// The keyboard focus ring every self-painted control shares: one pen width,
+// drawn just inside the control's shape so no neighbour clips it.
+inline constexpr qreal penWidth = 2.0;
+
+// Whether `widget` shows its ring: it has focus and the keyboard put it
+// there, as on the desktop (a click does not light the ring).
+bool isVisible(const QWidget &widget);
+
+// Paints the ring inside `area`, a rounded rectangle of corner `radius`.
+// The colour is the accent unless the control sits on a surface of its own
+// (the sidebar's dark column).
+void paint(QPainter &painter, const QRectF &area, qreal radius,
+           const QColor &color = Palette::accent());
+
+// Both at once: paints the ring when `widget` shows it.
+void paintIfVisible(QPainter &painter, const QWidget &widget, const QRectF &area, qreal radius,
+                    const QColor &color = Palette::accent());
+
+} // namespace vesk::FocusRing
