@@ -1,8 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
 #pragma once
 
 #include <QDateTime>
-#include <QObject>
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <QUuid>
 

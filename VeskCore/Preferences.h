@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
 #pragma once
 
 #include "Models.h"
@@ -18,15 +21,15 @@ namespace vesk {
 class Preferences : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(vesk::Appearance appearance READ appearance WRITE setAppearance NOTIFY
-                   appearanceChanged)
+    Q_PROPERTY(
+        vesk::Appearance appearance READ appearance WRITE setAppearance NOTIFY appearanceChanged)
     Q_PROPERTY(vesk::Section startSection READ startSection WRITE setStartSection NOTIFY
                    startSectionChanged)
     Q_PROPERTY(bool preselectLowRisk READ preselectLowRisk WRITE setPreselectLowRisk NOTIFY
                    preselectLowRiskChanged)
     Q_PROPERTY(bool compactCards READ compactCards WRITE setCompactCards NOTIFY compactCardsChanged)
-    Q_PROPERTY(QSet<QString> excludedCategories READ excludedCategories WRITE
-                   setExcludedCategories NOTIFY excludedCategoriesChanged)
+    Q_PROPERTY(QSet<QString> excludedCategories READ excludedCategories WRITE setExcludedCategories
+                   NOTIFY excludedCategoriesChanged)
 
 public:
     explicit Preferences(QSettings &store, QObject *parent = nullptr);

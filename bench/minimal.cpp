@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
 // The yardstick for vesk's start-up: the smallest Qt Widgets program that
 // shows a window, with the same first-paint probe.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
 // Writes vesk's application icon as a hicolor icon theme tree: a scalable
 // SVG and PNGs at the usual sizes, all drawn by the code that draws the icon
 // in the running application.

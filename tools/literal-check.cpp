@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
 // Lists the string literals of C++ sources that read like words a person
 // would see but neither reach tr() (or the QT_TRANSLATE_NOOP family) nor say
 // why not with an "untranslated:" comment on their line or the line above.

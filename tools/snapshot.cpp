@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
 // Renders one screen of vesk, or one tab of its settings window, to a PNG,
 // offscreen, at a chosen size, appearance and device pixel ratio. Nothing is
 // read from or written to the user's settings: a temporary store is used.

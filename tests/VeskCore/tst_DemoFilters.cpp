@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
 #include "VeskCore/DemoFilters.h"
 #include "VeskCore/DemoProvider.h"
 
@@ -6,6 +9,7 @@
 #include <limits>
 
 using namespace vesk;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -19,7 +23,7 @@ template <typename T> QStringList idsOf(const QList<T> &items)
 
 DemoApplication app(const QString &id, const QString &name, qint64 bytes, qint64 days)
 {
-    return {id, name, "Dev", "hammer", bytes, 0, days, false, false, false, {}};
+    return {id, name, u"Dev"_s, u"hammer"_s, bytes, 0, days, false, false, false, {}};
 }
 
 } // namespace
@@ -56,30 +60,31 @@ void tst_DemoFilters::applications_data()
     QTest::addColumn<AppSort>("sort");
     QTest::addColumn<QStringList>("expected");
 
-    const QStringList bySize{"taller", "llenc", "ona", "orbit", "system", "remnant"};
-    QTest::newRow("all by size") << "" << AppFilter::all << AppSort::size << bySize;
-    QTest::newRow("all by date") << "" << AppFilter::all << AppSort::date
-                                 << QStringList{"ona",   "taller",  "llenc",
-                                                "orbit", "remnant", "system"};
-    // "Òrbita" sorts among the O's, after "Ona"; "Estudi" first.
-    QTest::newRow("all by name") << "" << AppFilter::all << AppSort::name
-                                 << QStringList{"remnant", "llenc",  "ona",
-                                                "orbit",   "taller", "system"};
+    const QStringList bySize{u"taller"_s, u"llenc"_s,  u"ona"_s,
+                             u"orbit"_s,  u"system"_s, u"remnant"_s};
+    QTest::newRow("all by size") << u""_s << AppFilter::all << AppSort::size << bySize;
+    QTest::newRow("all by date") << u""_s << AppFilter::all << AppSort::date
+                                 << QStringList{u"ona"_s,   u"taller"_s,  u"llenc"_s,
+                                                u"orbit"_s, u"remnant"_s, u"system"_s};
+    // u"Òrbita"_s sorts among the O's, after u"Ona"_s; u"Estudi"_s first.
+    QTest::newRow("all by name") << u""_s << AppFilter::all << AppSort::name
+                                 << QStringList{u"remnant"_s, u"llenc"_s,  u"ona"_s,
+                                                u"orbit"_s,   u"taller"_s, u"system"_s};
     QTest::newRow("search ignores case")
-        << "ONA" << AppFilter::all << AppSort::size << QStringList{"ona"};
+        << u"ONA"_s << AppFilter::all << AppSort::size << QStringList{u"ona"_s};
     QTest::newRow("search inside names")
-        << "ta" << AppFilter::all << AppSort::size << QStringList{"taller", "orbit"};
+        << u"ta"_s << AppFilter::all << AppSort::size << QStringList{u"taller"_s, u"orbit"_s};
     QTest::newRow("cedilla found")
-        << "llenç" << AppFilter::all << AppSort::size << QStringList{"llenc"};
+        << u"llenç"_s << AppFilter::all << AppSort::size << QStringList{u"llenc"_s};
     QTest::newRow("accents significant")
         << "llenc" << AppFilter::all << AppSort::size << QStringList{};
     QTest::newRow("blanks kept") << "ona " << AppFilter::all << AppSort::size << QStringList{};
     QTest::newRow("developer not searched")
         << "Studio" << AppFilter::all << AppSort::size << QStringList{};
     QTest::newRow("unused") << "" << AppFilter::unused << AppSort::size
-                            << QStringList{"llenc", "orbit"};
+                            << QStringList{u"llenc"_s, u"orbit"_s};
     QTest::newRow("remnants") << "" << AppFilter::remnants << AppSort::size
-                              << QStringList{"remnant"};
+                              << QStringList{u"remnant"_s};
     QTest::newRow("remnants, other search")
         << "Taller" << AppFilter::remnants << AppSort::name << QStringList{};
 }
@@ -101,19 +106,24 @@ void tst_DemoFilters::ties_data()
     QTest::addColumn<AppSort>("sort");
     QTest::addColumn<QStringList>("expected");
 
-    const QList<DemoApplication> sameSize{app("b", "B", 5, 1), app("a", "A", 5, 2),
-                                          app("c", "C", 9, 3)};
-    QTest::newRow("size tie by id") << sameSize << AppSort::size << QStringList{"c", "a", "b"};
-    const QList<DemoApplication> sameDay{app("z", "Z", 1, 7), app("y", "Y", 2, 7),
-                                         app("x", "X", 3, 1)};
-    QTest::newRow("date tie by id") << sameDay << AppSort::date << QStringList{"x", "y", "z"};
+    const QList<DemoApplication> sameSize{app(u"b"_s, u"B"_s, 5, 1), app(u"a"_s, u"A"_s, 5, 2),
+                                          app(u"c"_s, u"C"_s, 9, 3)};
+    QTest::newRow("size tie by id")
+        << sameSize << AppSort::size << QStringList{u"c"_s, u"a"_s, u"b"_s};
+    const QList<DemoApplication> sameDay{app(u"z"_s, u"Z"_s, 1, 7), app(u"y"_s, u"Y"_s, 2, 7),
+                                         app(u"x"_s, u"X"_s, 3, 1)};
+    QTest::newRow("date tie by id")
+        << sameDay << AppSort::date << QStringList{u"x"_s, u"y"_s, u"z"_s};
     // Equal names under the collator keep their input order.
-    const QList<DemoApplication> sameName{app("2", "Eina", 1, 1), app("1", "eina", 1, 1),
-                                          app("3", "Abc", 1, 1)};
-    QTest::newRow("name tie stable") << sameName << AppSort::name << QStringList{"3", "2", "1"};
-    const QList<DemoApplication> numbered{app("a", "Eina 10", 1, 1), app("b", "Eina 9", 1, 1),
-                                          app("c", "eina 2", 1, 1)};
-    QTest::newRow("digits as numbers") << numbered << AppSort::name << QStringList{"c", "b", "a"};
+    const QList<DemoApplication> sameName{
+        app(u"2"_s, u"Eina"_s, 1, 1), app(u"1"_s, u"eina"_s, 1, 1), app(u"3"_s, u"Abc"_s, 1, 1)};
+    QTest::newRow("name tie stable")
+        << sameName << AppSort::name << QStringList{u"3"_s, u"2"_s, u"1"_s};
+    const QList<DemoApplication> numbered{app(u"a"_s, u"Eina 10"_s, 1, 1),
+                                          app(u"b"_s, u"Eina 9"_s, 1, 1),
+                                          app(u"c"_s, u"eina 2"_s, 1, 1)};
+    QTest::newRow("digits as numbers")
+        << numbered << AppSort::name << QStringList{u"c"_s, u"b"_s, u"a"_s};
 }
 
 void tst_DemoFilters::ties()
@@ -127,15 +137,15 @@ void tst_DemoFilters::ties()
 void tst_DemoFilters::sizeSortSaturates()
 {
     const qint64 max = std::numeric_limits<qint64>::max();
-    DemoApplication huge = app("huge", "Huge", max, 1);
+    DemoApplication huge = app(u"huge"_s, u"Huge"_s, max, 1);
     huge.dataBytes = max; // would overflow a plain sum
-    DemoApplication big = app("big", "Big", max, 1);
-    const DemoApplication small = app("small", "Small", 1, 1);
+    DemoApplication big = app(u"big"_s, u"Big"_s, max, 1);
+    const DemoApplication small = app(u"small"_s, u"Small"_s, 1, 1);
     QCOMPARE(huge.totalBytes(), max);
     // Both saturate to the same total, so the id decides.
     QCOMPARE(idsOf(DemoFilters::applications({small, huge, big}, QString(), AppFilter::all,
                                              AppSort::size)),
-             (QStringList{"big", "huge", "small"}));
+             (QStringList{u"big"_s, u"huge"_s, u"small"_s}));
 }
 
 void tst_DemoFilters::files_data()
@@ -146,22 +156,24 @@ void tst_DemoFilters::files_data()
     QTest::addColumn<QStringList>("expected");
 
     QTest::newRow("large, 8 GB") << StorageMode::large << qint64(8) << qint64(0)
-                                 << QStringList{"support",   "film",  "taller", "library",
-                                                "archive",   "llenc", "ona",    "papers",
-                                                "book",      "copy1", "copy2",  "design",
-                                                "downloads", "orbit"};
-    QTest::newRow("old, 180 days") << StorageMode::old << qint64(0) << qint64(180)
-                                   << QStringList{"archive", "llenc",     "papers", "copy1",
-                                                  "copy2",   "downloads", "orbit",  "system"};
+                                 << QStringList{u"support"_s,   u"film"_s,    u"taller"_s,
+                                                u"library"_s,   u"archive"_s, u"llenc"_s,
+                                                u"ona"_s,       u"papers"_s,  u"book"_s,
+                                                u"copy1"_s,     u"copy2"_s,   u"design"_s,
+                                                u"downloads"_s, u"orbit"_s};
+    QTest::newRow("old, 180 days")
+        << StorageMode::old << qint64(0) << qint64(180)
+        << QStringList{u"archive"_s, u"llenc"_s,     u"papers"_s, u"copy1"_s,
+                       u"copy2"_s,   u"downloads"_s, u"orbit"_s,  u"system"_s};
     QTest::newRow("old, exactly 760 days")
-        << StorageMode::old << qint64(0) << qint64(760) << QStringList{"papers"};
+        << StorageMode::old << qint64(0) << qint64(760) << QStringList{u"papers"_s};
     QTest::newRow("duplicates") << StorageMode::duplicates << qint64(0) << qint64(0)
-                                << QStringList{"copy1", "copy2"};
+                                << QStringList{u"copy1"_s, u"copy2"_s};
     QTest::newRow("large, 100 GB")
         << StorageMode::large << qint64(100) << qint64(0) << QStringList{};
     // The threshold counts as large.
     QTest::newRow("large, 90 GB") << StorageMode::large << qint64(90) << qint64(0)
-                                  << QStringList{"support"};
+                                  << QStringList{u"support"_s};
 }
 
 void tst_DemoFilters::files()
@@ -194,9 +206,9 @@ void tst_DemoFilters::largeThresholdBeyondRange()
     QFETCH(int, expectedCount);
     const StorageNode root = DemoProvider().storage();
     const auto all = DemoFilters::files(root, StorageMode::mosaic, 0, 0);
-    QCOMPARE(all.size(), 18); // never folders, never "Sense accés"
-    QVERIFY(!idsOf(all).contains("unknown"));
-    QVERIFY(!idsOf(all).contains("photoarchive"));
+    QCOMPARE(all.size(), 18); // never folders, never u"Sense accés"_s
+    QVERIFY(!idsOf(all).contains(u"unknown"_s));
+    QVERIFY(!idsOf(all).contains(u"photoarchive"_s));
     QCOMPARE(DemoFilters::files(root, StorageMode::large, minimumGB, 0).size(), expectedCount);
 }
 
@@ -206,9 +218,11 @@ void tst_DemoFilters::path_data()
     QTest::addColumn<QStringList>("expected"); // empty: no path
 
     QTest::newRow("deep file") << "papers"
-                               << QStringList{"disk", "documents", "personal", "papers"};
-    QTest::newRow("root") << "disk" << QStringList{"disk"};
-    QTest::newRow("application node") << "orbit" << QStringList{"disk", "apps", "orbit"};
+                               << QStringList{u"disk"_s, u"documents"_s, u"personal"_s,
+                                              u"papers"_s};
+    QTest::newRow("root") << u"disk"_s << QStringList{u"disk"_s};
+    QTest::newRow("application node")
+        << u"orbit"_s << QStringList{u"disk"_s, u"apps"_s, u"orbit"_s};
     QTest::newRow("missing") << "nowhere" << QStringList{};
     QTest::newRow("ids are exact") << "Papers" << QStringList{};
 }

@@ -1,9 +1,13 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
 #include "VeskCore/DemoProvider.h"
 
 #include <QTest>
 #include <QTimeZone>
 
 using namespace vesk;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -51,12 +55,12 @@ void tst_DemoProvider::storageTreeShape()
     const StorageNode root = DemoProvider().storage();
     const QList<StorageNode> all = root.descendants();
     QCOMPARE(all.size(), 26);
-    QCOMPARE(idsOf(all).mid(0, 6),
-             (QStringList{"photos", "film", "library", "photoarchive", "copy1", "copy2"}));
+    QCOMPARE(idsOf(all).mid(0, 6), (QStringList{u"photos"_s, u"film"_s, u"library"_s,
+                                                u"photoarchive"_s, u"copy1"_s, u"copy2"_s}));
     QCOMPARE(idsOf(root.children),
-             (QStringList{"photos", "apps", "documents", "other", "unknown"}));
-    QVERIFY(!idsOf(all).contains("disk"));
-    QVERIFY(!idsOf(all).contains("remnant"));
+             (QStringList{u"photos"_s, u"apps"_s, u"documents"_s, u"other"_s, u"unknown"_s}));
+    QVERIFY(!idsOf(all).contains(u"disk"_s));
+    QVERIFY(!idsOf(all).contains(u"remnant"_s));
 
     const QStringList ids = idsOf(all);
     QCOMPARE(QSet<QString>(ids.cbegin(), ids.cend()).size(), all.size());
@@ -82,7 +86,8 @@ void tst_DemoProvider::storageTreeSizesAddUp()
 void tst_DemoProvider::applicationNodesMirrorInstalledApplications()
 {
     const StorageNode apps = DemoProvider().storage().children.at(1);
-    QCOMPARE(idsOf(apps.children), (QStringList{"taller", "llenc", "ona", "orbit", "system"}));
+    QCOMPARE(idsOf(apps.children),
+             (QStringList{u"taller"_s, u"llenc"_s, u"ona"_s, u"orbit"_s, u"system"_s}));
     const StorageNode &llenc = apps.children.at(1);
     QCOMPARE(llenc.name, QStringLiteral("Llenç.app"));
     QCOMPARE(llenc.bytes, 22 * DemoProvider::gb);
@@ -107,8 +112,8 @@ void tst_DemoProvider::componentsSplitTheData()
 
     QCOMPARE(app.components.size(), 6);
     const Candidate &bundle = app.components.first();
-    QCOMPARE(bundle.id, app.id + ".bundle");
-    QCOMPARE(bundle.path, "Demo/Aplicacions/" + app.name);
+    QCOMPARE(bundle.id, app.id + u".bundle"_s);
+    QCOMPARE(bundle.path, u"Demo/Aplicacions/"_s + app.name);
     QCOMPARE(bundle.bytes, app.bytes);
     QCOMPARE(bundle.risk, app.protected_ ? Risk::protected_ : Risk::review);
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
 #include "VeskCore/DemoProvider.h"
 #include "VeskCore/DemoSession.h"
 
@@ -7,8 +10,8 @@
 #include <limits>
 
 using namespace vesk;
+using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
-
 
 namespace {
 
@@ -121,7 +124,7 @@ void tst_DemoSession::scanRunsFiftyStepsToResults()
     QCOMPARE(phase.size(), 2); // scanning, then results
     QCOMPARE(session->candidates().size(), 5);
     QVERIFY(session->lastScan());
-    QCOMPARE(session->selectedIDs(), (QSet<QString>{"temp", "logs"}));
+    QCOMPARE(session->selectedIDs(), (QSet<QString>{u"temp"_s, u"logs"_s}));
 }
 
 void tst_DemoSession::stageIndexFollowsProgress_data()
@@ -156,20 +159,20 @@ void tst_DemoSession::exclusionAndPreselection_data()
     QTest::addColumn<QStringList>("candidates");
     QTest::addColumn<QStringList>("selected");
 
-    const QStringList all{"temp", "logs", "archive", "downloads", "cache"};
+    const QStringList all{u"temp"_s, u"logs"_s, u"archive"_s, u"downloads"_s, u"cache"_s};
     QTest::newRow("nothing excluded")
-        << true << QStringList{} << all << QStringList{"temp", "logs"};
+        << true << QStringList{} << all << QStringList{u"temp"_s, u"logs"_s};
     QTest::newRow("preselection off") << false << QStringList{} << all << QStringList{};
     QTest::newRow("unknown category")
-        << true << QStringList{"Inexistent"} << all << QStringList{"temp", "logs"};
+        << true << QStringList{u"Inexistent"_s} << all << QStringList{u"temp"_s, u"logs"_s};
     QTest::newRow("temporary files out")
-        << true << QStringList{"Fitxers temporals"} << QStringList{"archive", "downloads", "cache"}
-        << QStringList{};
+        << true << QStringList{u"Fitxers temporals"_s}
+        << QStringList{u"archive"_s, u"downloads"_s, u"cache"_s} << QStringList{};
     QTest::newRow("category text is exact")
-        << true << QStringList{"fitxers temporals"} << all << QStringList{"temp", "logs"};
+        << true << QStringList{u"fitxers temporals"_s} << all << QStringList{u"temp"_s, u"logs"_s};
     QTest::newRow("every category")
-        << true << QStringList{"Fitxers temporals", "Fitxers grans", "Aplicacions"} << QStringList{}
-        << QStringList{};
+        << true << QStringList{u"Fitxers temporals"_s, u"Fitxers grans"_s, u"Aplicacions"_s}
+        << QStringList{} << QStringList{};
 }
 
 void tst_DemoSession::exclusionAndPreselection()
@@ -278,13 +281,13 @@ void tst_DemoSession::refusedTransitions()
 
     const qsizetype historySize = session->history().size();
     QSignalSpy phase(session.get(), &DemoSession::phaseChanged);
-    if (operation == "cancel")
+    if (operation == u"cancel"_s)
         session->cancel();
-    else if (operation == "review")
+    else if (operation == u"review"_s)
         session->review();
-    else if (operation == "complete")
+    else if (operation == u"complete"_s)
         session->completeSimulation();
-    else if (operation == "back")
+    else if (operation == u"back"_s)
         session->backToResults();
     QCOMPARE(session->phase(), from);
     QCOMPARE(phase.size(), 0);
@@ -294,16 +297,16 @@ void tst_DemoSession::refusedTransitions()
 void tst_DemoSession::toggleRules()
 {
     const auto session = demoSession();
-    const Candidate archive = candidateById(*session, "archive");
+    const Candidate archive = candidateById(*session, u"archive"_s);
     session->toggle(archive); // idle: refused
     QVERIFY(session->selectedIDs().isEmpty());
 
     scanToResults(*session);
     QSignalSpy selection(session.get(), &DemoSession::selectedIDsChanged);
     session->toggle(archive);
-    QVERIFY(session->selectedIDs().contains("archive"));
+    QVERIFY(session->selectedIDs().contains(u"archive"_s));
     session->toggle(archive);
-    QCOMPARE(session->selectedIDs(), (QSet<QString>{"temp", "logs"}));
+    QCOMPARE(session->selectedIDs(), (QSet<QString>{u"temp"_s, u"logs"_s}));
     QCOMPARE(selection.size(), 2);
 
     Candidate locked = archive;
@@ -317,14 +320,14 @@ void tst_DemoSession::toggleRules()
     // Frozen once the selection is under review.
     session->review();
     session->toggle(archive);
-    QCOMPARE(session->selectedIDs(), (QSet<QString>{"temp", "logs"}));
+    QCOMPARE(session->selectedIDs(), (QSet<QString>{u"temp"_s, u"logs"_s}));
 }
 
 void tst_DemoSession::completeRecordsFiles()
 {
     const auto session = demoSession();
     scanToResults(*session);
-    session->toggle(candidateById(*session, "archive"));
+    session->toggle(candidateById(*session, u"archive"_s));
     session->review();
     QCOMPARE(session->phase(), ScanPhase::review);
     session->backToResults();
@@ -360,21 +363,22 @@ void tst_DemoSession::applicationSimulation_data()
     QTest::addColumn<bool>("tamper");          // change a field of the first pick
     QTest::addColumn<qint64>("expectedCount"); // -1: nothing recorded
 
-    QTest::newRow("cache") << "taller" << QStringList{"taller.cache"} << false << qint64(12);
-    QTest::newRow("cache twice") << "taller" << QStringList{"taller.cache", "taller.cache"} << false
-                                 << qint64(12);
+    QTest::newRow("cache") << u"taller"_s << QStringList{u"taller.cache"_s} << false << qint64(12);
+    QTest::newRow("cache twice") << u"taller"_s << QStringList{u"taller.cache"_s, u"taller.cache"_s}
+                                 << false << qint64(12);
     QTest::newRow("protected parts dropped")
-        << "taller" << QStringList{"taller.cache", "taller.personal", "taller.shared"} << false
-        << qint64(12);
+        << u"taller"_s << QStringList{u"taller.cache"_s, u"taller.personal"_s, u"taller.shared"_s}
+        << false << qint64(12);
     QTest::newRow("only protected parts")
-        << "taller" << QStringList{"taller.personal", "taller.shared"} << false << qint64(-1);
+        << u"taller"_s << QStringList{u"taller.personal"_s, u"taller.shared"_s} << false
+        << qint64(-1);
     QTest::newRow("nothing chosen") << "taller" << QStringList{} << false << qint64(-1);
     QTest::newRow("another application's part")
-        << "taller" << QStringList{"ona.cache"} << false << qint64(-1);
+        << u"taller"_s << QStringList{u"ona.cache"_s} << false << qint64(-1);
     QTest::newRow("altered copy of a part")
-        << "taller" << QStringList{"taller.cache"} << true << qint64(-1);
+        << u"taller"_s << QStringList{u"taller.cache"_s} << true << qint64(-1);
     QTest::newRow("protected application")
-        << "system" << QStringList{"system.preferences"} << false << qint64(-1);
+        << u"system"_s << QStringList{u"system.preferences"_s} << false << qint64(-1);
 }
 
 void tst_DemoSession::applicationSimulation()
@@ -418,8 +422,8 @@ void tst_DemoSession::applicationSimulation()
 void tst_DemoSession::sumsCountIdsOnceAndSaturate()
 {
     const qint64 max = std::numeric_limits<qint64>::max();
-    const Candidate a{"a", "A", "Demo/A", max, max, "Cat", "", Risk::low};
-    const Candidate b{"b", "B", "Demo/B", max, 1, "Cat", "", Risk::low};
+    const Candidate a{u"a"_s, u"A"_s, u"Demo/A"_s, max, max, u"Cat"_s, u""_s, Risk::low};
+    const Candidate b{u"b"_s, u"B"_s, u"Demo/B"_s, max, 1, u"Cat"_s, u""_s, Risk::low};
     Candidate aAgain = a;
     aAgain.bytes = 1;
 

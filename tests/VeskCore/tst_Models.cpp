@@ -1,8 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
 #include "VeskCore/Models.h"
 
 #include <QTest>
 
 using namespace vesk;
+using namespace Qt::StringLiterals;
 
 class tst_Models : public QObject
 {
@@ -46,13 +50,20 @@ void tst_Models::sections_data()
     QTest::addColumn<Section>("section");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("symbolName");
-    QTest::newRow("home") << Section::home << "Inici" << "square.grid.2x2";
-    QTest::newRow("cleanup") << Section::cleanup << "Neteja" << "sparkles";
-    QTest::newRow("storage") << Section::storage << "Espai" << "square.split.2x2";
-    QTest::newRow("applications") << Section::applications << "Aplicacions" << "app.dashed";
-    QTest::newRow("performance") << Section::performance << "Rendiment" << "waveform.path.ecg";
-    QTest::newRow("privacy") << Section::privacy << "Privacitat" << "lock.shield";
-    QTest::newRow("history") << Section::history << "Historial" << "clock.arrow.circlepath";
+    QTest::newRow("home") << Section::home << "Inici"
+                          << "square.grid.2x2";
+    QTest::newRow("cleanup") << Section::cleanup << "Neteja"
+                             << "sparkles";
+    QTest::newRow("storage") << Section::storage << "Espai"
+                             << "square.split.2x2";
+    QTest::newRow("applications") << Section::applications << "Aplicacions"
+                                  << "app.dashed";
+    QTest::newRow("performance") << Section::performance << "Rendiment"
+                                 << "waveform.path.ecg";
+    QTest::newRow("privacy") << Section::privacy << "Privacitat"
+                             << "lock.shield";
+    QTest::newRow("history") << Section::history << "Historial"
+                             << "clock.arrow.circlepath";
 }
 
 void tst_Models::sections()
@@ -95,27 +106,27 @@ void tst_Models::allCasesKeepDeclarationOrder()
 
 void tst_Models::descendantsArePreOrder()
 {
-    const StorageNode leafA{"a", "A", 1, "Arxiu", 0, {}, {}};
-    const StorageNode leafB{"b", "B", 2, "Arxiu", 0, {}, {}};
-    const StorageNode inner{"inner", "Inner", 3, "Carpeta", 0, {leafA, leafB}, {}};
-    const StorageNode leafC{"c", "C", 4, "Arxiu", 0, {}, {}};
-    const StorageNode root{"root", "Root", 7, "Carpeta", 0, {inner, leafC}, {}};
+    const StorageNode leafA{u"a"_s, u"A"_s, 1, u"Arxiu"_s, 0, {}, {}};
+    const StorageNode leafB{u"b"_s, u"B"_s, 2, u"Arxiu"_s, 0, {}, {}};
+    const StorageNode inner{u"inner"_s, u"Inner"_s, 3, u"Carpeta"_s, 0, {leafA, leafB}, {}};
+    const StorageNode leafC{u"c"_s, u"C"_s, 4, u"Arxiu"_s, 0, {}, {}};
+    const StorageNode root{u"root"_s, u"Root"_s, 7, u"Carpeta"_s, 0, {inner, leafC}, {}};
 
     QStringList ids;
     for (const StorageNode &node : root.descendants())
         ids << node.id;
-    QCOMPARE(ids, (QStringList{"inner", "a", "b", "c"}));
+    QCOMPARE(ids, (QStringList{u"inner"_s, u"a"_s, u"b"_s, u"c"_s}));
     QVERIFY(leafA.descendants().isEmpty());
 }
 
 void tst_Models::folderIsDecidedByChildren()
 {
-    const StorageNode emptyFolder{"f", "F", 0, "Carpeta", 0, {}, {}};
+    const StorageNode emptyFolder{u"f"_s, u"F"_s, 0, u"Carpeta"_s, 0, {}, {}};
     QVERIFY(!emptyFolder.isFolder());
-    const StorageNode withChild{"g", "G", 0, "Vídeo", 0, {emptyFolder}, {}};
+    const StorageNode withChild{u"g"_s, u"G"_s, 0, u"Vídeo"_s, 0, {emptyFolder}, {}};
     QVERIFY(withChild.isFolder());
 
-    Candidate c{"x", "X", "Demo/X", 1, 1, "Cat", "Why", Risk::review};
+    Candidate c{u"x"_s, u"X"_s, u"Demo/X"_s, 1, 1, u"Cat"_s, u"Why"_s, Risk::review};
     QVERIFY(c.selectable());
     c.risk = Risk::protected_;
     QVERIFY(!c.selectable());
@@ -123,8 +134,8 @@ void tst_Models::folderIsDecidedByChildren()
 
 void tst_Models::equalityCoversEveryField()
 {
-    const StorageNode child{"c", "C", 1, "Arxiu", 0, {}, {}};
-    const StorageNode a{"n", "N", 1, "Carpeta", 0, {child}, {}};
+    const StorageNode child{u"c"_s, u"C"_s, 1, u"Arxiu"_s, 0, {}, {}};
+    const StorageNode a{u"n"_s, u"N"_s, 1, u"Carpeta"_s, 0, {child}, {}};
     StorageNode b = a;
     QCOMPARE(a, b);
     b.children[0].name = QStringLiteral("Other");
@@ -134,7 +145,7 @@ void tst_Models::equalityCoversEveryField()
     grouped.duplicateGroup = QString();
     QVERIFY(grouped != child); // an empty group is still a group
 
-    const Candidate base{"x", "X", "Demo/X", 1, 1, "Cat", "Why", Risk::review};
+    const Candidate base{u"x"_s, u"X"_s, u"Demo/X"_s, 1, 1, u"Cat"_s, u"Why"_s, Risk::review};
     Candidate other = base;
     other.reason = QStringLiteral("Another reason");
     QVERIFY(base != other);

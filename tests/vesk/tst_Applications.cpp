@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
 #include "TestApp.h"
 #include "WidgetFinder.h"
 
@@ -15,6 +18,7 @@
 #include <QLineEdit>
 
 using namespace vesk;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -65,14 +69,14 @@ void tst_Applications::searchFilterAndSort_data()
     QTest::addColumn<int>("filter");
     QTest::addColumn<int>("sort");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("default") << "" << 0 << 0
-                             << QStringList{"taller", "llenc", "ona", "orbit", "system", "remnant"};
-    QTest::newRow("lower case search") << "taller" << 0 << 0 << QStringList{"taller"};
+    QTest::newRow("default") << "" << 0 << 0 << QStringList{u"taller"_s, u"llenc"_s,  u"ona"_s,
+                                                            u"orbit"_s,  u"system"_s, u"remnant"_s};
+    QTest::newRow("lower case search") << u"taller"_s << 0 << 0 << QStringList{u"taller"_s};
     QTest::newRow("accent significant") << "llenc" << 0 << 0 << QStringList{};
-    QTest::newRow("unused by name") << "" << 1 << 1 << QStringList{"llenc", "orbit"};
+    QTest::newRow("unused by name") << u""_s << 1 << 1 << QStringList{u"llenc"_s, u"orbit"_s};
     QTest::newRow("remnants, no match") << "Taller" << 2 << 0 << QStringList{};
-    QTest::newRow("by date") << "" << 0 << 2
-                             << QStringList{"ona", "taller", "llenc", "orbit", "remnant", "system"};
+    QTest::newRow("by date") << "" << 0 << 2 << QStringList{u"ona"_s,   u"taller"_s,  u"llenc"_s,
+                                                            u"orbit"_s, u"remnant"_s, u"system"_s};
 }
 
 void tst_Applications::searchFilterAndSort()
@@ -103,7 +107,7 @@ void tst_Applications::typingKeepsFocusAndCursor()
     QTest::keyClicks(view->searchField(), QStringLiteral("ona"));
     QVERIFY(view->searchField()->hasFocus());
     QCOMPARE(view->searchField()->cursorPosition(), 3);
-    QCOMPARE(view->shownIds(), QStringList{"ona"});
+    QCOMPARE(view->shownIds(), QStringList{u"ona"_s});
     QCOMPARE(ApplicationsView::splitText(app->session().data().applications().first()),
              QStringLiteral("38 GB + 6 GB"));
 }

@@ -1,17 +1,16 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
 #include "TestApp.h"
 #include "WidgetFinder.h"
 
-#include "DesignSystem/AdaptiveGrid.h"
 #include "DesignSystem/GaugeBar.h"
 #include "DesignSystem/PrimaryButton.h"
-#include "DesignSystem/ResponsivePair.h"
 #include "VeskCore/DemoSession.h"
 #include "cleanup/CandidateDetail.h"
 #include "cleanup/CandidateRow.h"
 #include "cleanup/CleanupView.h"
 #include "cleanup/ScanningCard.h"
-#include "home/DonutChart.h"
-#include "home/HomeView.h"
 #include "shell/MainWindow.h"
 #include "shell/RootView.h"
 
@@ -76,10 +75,6 @@ private slots:
     void preselectionOff();
     void alertCancelChangesNothing();
     void detailSheetClosesOnEscape();
-    void homeButtonInBothPhases();
-    void homeLayoutRules_data();
-    void homeLayoutRules();
-    void donutSectors();
 };
 
 void tst_Cleanup::stepsAndTexts_data()
@@ -99,9 +94,6 @@ void tst_Cleanup::stepsAndTexts()
     QFETCH(ScanPhase, phase);
     QFETCH(int, step);
     QCOMPARE(CleanupView::stepFor(phase), step);
-    QCOMPARE(HomeView::mainButtonText(phase), phase == ScanPhase::scanning
-                                                  ? QStringLiteral("Veure l’anàlisi")
-                                                  : QStringLiteral("Analitza ara"));
     // The alert counts files, not rows.
     QCOMPARE(CleanupView::confirmationMessage(160, 4'000'000'000),
              QStringLiteral("Es representarà l’enviament a la Paperera de 160 fitxers de mostra "
@@ -292,79 +284,6 @@ void tst_Cleanup::detailSheetClosesOnEscape()
     QTest::keyClick(sheet, Qt::Key_Escape);
     QTRY_VERIFY(!view->detailSheet());
     QCOMPARE(app->session().phase(), ScanPhase::results); // read-only
-}
-
-void tst_Cleanup::homeButtonInBothPhases()
-{
-    TestApp app;
-    app->setScanTick(1h);
-    app->mainWindow()->show();
-    auto *home = qobject_cast<HomeView *>(screenOf(app));
-    QVERIFY(home);
-    QCOMPARE(home->mainButton()->text(), QStringLiteral("Analitza ara"));
-    QTest::mouseClick(home->mainButton(), Qt::LeftButton);
-    QCOMPARE(app->navigation().selection(), Section::cleanup);
-    QCOMPARE(app->session().phase(), ScanPhase::scanning);
-
-    // While scanning: only navigates, the running scan is left alone.
-    app->navigation().setSelection(Section::home);
-    home = qobject_cast<HomeView *>(screenOf(app));
-    QCOMPARE(home->mainButton()->text(), QStringLiteral("Veure l’anàlisi"));
-    QSignalSpy progress(&app->session(), &DemoSession::progressChanged);
-    QSignalSpy phase(&app->session(), &DemoSession::phaseChanged);
-    QTest::mouseClick(home->mainButton(), Qt::LeftButton);
-    QCOMPARE(app->navigation().selection(), Section::cleanup);
-    QCOMPARE(phase.size(), 0);
-    QCOMPARE(progress.size(), 0);
-}
-
-void tst_Cleanup::homeLayoutRules_data()
-{
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("columns");
-    QTest::addColumn<bool>("sideBySide");
-    QTest::newRow("one column") << 300 << 1 << false;
-    QTest::newRow("just two") << 344 << 2 << false;
-    QTest::newRow("just below side by side") << 622 << 3 << false;
-    QTest::newRow("side by side") << 623 << 3 << true;
-    QTest::newRow("four") << 702 << 4 << true;
-    QTest::newRow("wide page") << 1190 << 6 << true;
-}
-
-void tst_Cleanup::homeLayoutRules()
-{
-    QFETCH(int, width);
-    QFETCH(int, columns);
-    QFETCH(bool, sideBySide);
-    QCOMPARE(
-        AdaptiveGrid::columnCount(width, HomeView::metricMinimumWidth, HomeView::metricSpacing),
-        columns);
-    QCOMPARE(ResponsivePair::fitsSideBySide(width, HomeView::storageMinimumWidth,
-                                            HomeView::recommendationsMinimumWidth,
-                                            HomeView::cardSpacing),
-             sideBySide);
-}
-
-void tst_Cleanup::donutSectors()
-{
-    const QList<double> values{116, 84, 62, 96, 26, 128};
-    const auto sectors = DonutChart::sectors(values, 1.0);
-    QCOMPARE(sectors.size(), 6);
-    QCOMPARE(sectors.first().startDegrees, 0.5);
-    qreal total = 0;
-    for (qsizetype i = 0; i < sectors.size(); ++i) {
-        QVERIFY(qAbs(sectors.at(i).spanDegrees - (360.0 * values.at(i) / 512 - 1.0)) < 1e-9);
-        total += sectors.at(i).spanDegrees + 1.0;
-    }
-    QVERIFY(qAbs(total - 360.0) < 1e-9);
-    QVERIFY(DonutChart::sectors({0, 0}, 1).isEmpty());
-    // A sliver never gets a negative span.
-    QVERIFY(DonutChart::sectors({1000, 0.001}, 2).last().spanDegrees >= 0);
-
-    TestApp app;
-    DonutChart chart(app->session().data().diskCategories());
-    QVERIFY(chart.accessibleDescription().contains(QStringLiteral("Fotos i vídeos: 116 GB")));
-    QVERIFY(chart.accessibleDescription().contains(QStringLiteral("Espai lliure: 128 GB")));
 }
 
 QTEST_MAIN(tst_Cleanup)

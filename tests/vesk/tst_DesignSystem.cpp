@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
 #include "TestApp.h"
 
 #include "DesignSystem/AppIconEngine.h"
@@ -189,6 +192,8 @@ void tst_DesignSystem::effectiveScheme()
 void tst_DesignSystem::adaptiveColoursSwitchFixedOnesStay()
 {
     const Palette::Scheme saved = Palette::scheme();
+    // A failed check returns early: the scheme goes back all the same.
+    const auto restore = qScopeGuard([saved] { Palette::setScheme(saved); });
     Palette::setScheme(Palette::Scheme::light);
     const QColor lightCard = Palette::card();
     const QList<QColor> lightSeries = Palette::colors();
@@ -199,7 +204,8 @@ void tst_DesignSystem::adaptiveColoursSwitchFixedOnesStay()
     QCOMPARE(Palette::colors(), lightSeries);
     QCOMPARE(Palette::green(), lightGreen);
     QCOMPARE(Palette::colors().size(), 6);
-    Palette::setScheme(saved);
+    QCOMPARE(Palette::ink(), QColor(0xEDF7F2));
+    QCOMPARE(Palette::graphite(), QColor(0x1B3438));
 }
 
 void tst_DesignSystem::pageColumnAndSpacing()

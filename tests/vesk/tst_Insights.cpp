@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
 #include "TestApp.h"
 #include "WidgetFinder.h"
 
@@ -18,6 +21,7 @@
 #include <QComboBox>
 
 using namespace vesk;
+using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
 
 namespace {
@@ -136,11 +140,12 @@ void tst_Insights::processFilter_data()
     QTest::addColumn<int>("filter");
     QTest::addColumn<QStringList>("names");
     QTest::newRow("all") << 0
-                         << QStringList{"Taller", "Ona", "Sincronització de mostra",
-                                        "Compositor de mostra"};
+                         << QStringList{u"Taller"_s, u"Ona"_s, u"Sincronització de mostra"_s,
+                                        u"Compositor de mostra"_s};
     QTest::newRow("background") << 1
-                                << QStringList{"Sincronització de mostra", "Compositor de mostra"};
-    QTest::newRow("login") << 2 << QStringList{"Ona", "Sincronització de mostra"};
+                                << QStringList{u"Sincronització de mostra"_s,
+                                               u"Compositor de mostra"_s};
+    QTest::newRow("login") << 2 << QStringList{u"Ona"_s, u"Sincronització de mostra"_s};
 }
 
 void tst_Insights::processFilter()
@@ -193,8 +198,8 @@ void tst_Insights::privacyGuidance()
         if (button->text() == QStringLiteral("Com revisar-ho a macOS"))
             order << button->accessibleDescription();
     }
-    QCOMPARE(order,
-             (QStringList{"FileVault", "Gatekeeper", "Actualitzacions de macOS", "Firewall"}));
+    QCOMPARE(order, (QStringList{u"FileVault"_s, u"Gatekeeper"_s, u"Actualitzacions de macOS"_s,
+                                 u"Firewall"_s}));
     view->showGuidance(QStringLiteral("updates"));
     QVERIFY(view->openSheet());
     QVERIFY(hasVisibleLabelContaining(view->openSheet(),
@@ -212,7 +217,8 @@ void tst_Insights::historyFilterAndNewRecords()
     QVERIFY(view);
     QVERIFY(hasVisibleLabel(view, QStringLiteral("3 registres de demostració")));
     QTest::mouseClick(view->completedFilter(), Qt::LeftButton, {}, QPoint(8, 8));
-    QCOMPARE(view->shownTitles(), (QStringList{"Revisió de temporals", "Anàlisi de demostració"}));
+    QCOMPARE(view->shownTitles(),
+             (QStringList{u"Revisió de temporals"_s, u"Anàlisi de demostració"_s}));
     QVERIFY(hasVisibleLabel(view, QStringLiteral("3 registres de demostració")));
 
     // A simulated cleanup elsewhere: its record is listed first.

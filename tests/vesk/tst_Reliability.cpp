@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
 // What a person can do with the mouse and keyboard, and what can be in the
 // settings file, must never break vesk. A seeded monkey drives the real
 // widgets and checks the application's invariants after every event; the
@@ -36,6 +39,7 @@
 #include <unistd.h>
 
 using namespace vesk;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -220,11 +224,12 @@ void tst_Reliability::monkey()
             fail(QStringLiteral("title bar reads %1").arg(root->titleBar()->title()));
         if (!root->screen() ||
             qstrcmp(root->screen()->metaObject()->className(), screenClass(section)) != 0)
-            fail(QStringLiteral("the screen shown is not %1").arg(screenClass(section)));
+            fail(QStringLiteral("the screen shown is not %1")
+                     .arg(QLatin1String(screenClass(section))));
 
         // The example browser data shows only with consent.
         if (section == Section::privacy && root->screen()) {
-            const QWidget *rows = root->screen()->findChild<QWidget *>("browserRows");
+            const QWidget *rows = root->screen()->findChild<QWidget *>(u"browserRows"_s);
             const QCheckBox *consent = root->screen()->findChild<QCheckBox *>();
             if (rows && consent && rows->isVisibleTo(root->screen()) && !consent->isChecked())
                 fail(QStringLiteral("browser rows shown without consent"));
@@ -292,7 +297,7 @@ void tst_Reliability::monkey()
           seed, event, int(sectionsSeen.size()), phasesReached.value(ScanPhase::scanning),
           phasesReached.value(ScanPhase::results), phasesReached.value(ScanPhase::completed),
           phasesReached.value(ScanPhase::cancelled), int(session.history().size()),
-          qPrintable(QStringList(modalsSeen.cbegin(), modalsSeen.cend()).join(", ")));
+          qPrintable(QStringList(modalsSeen.cbegin(), modalsSeen.cend()).join(u", "_s)));
 
     // Close whatever is open, as on quitting.
     while (QWidget *modal = QApplication::activeModalWidget())

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
 #include "TestApp.h"
 
 #include "DesignSystem/SegmentButton.h"
@@ -12,6 +15,7 @@
 #include <QTest>
 
 using namespace vesk;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -127,13 +131,13 @@ void tst_Settings::exclusionsEditor()
 {
     TestApp app;
     SettingsView *view = openSettings(app, QStringLiteral("Exclusions"));
-    QCOMPARE(view->exclusions(), (QStringList{"Documents personals", "Recursos compartits"}));
+    QCOMPARE(view->exclusions(), (QStringList{u"Documents personals"_s, u"Recursos compartits"_s}));
 
     QAbstractButton *add = findByText<QAbstractButton>(view, QStringLiteral("Afegeix"));
     QVERIFY(add && add->isEnabled());
     QTest::mouseClick(add, Qt::LeftButton);
-    QCOMPARE(view->exclusions(),
-             (QStringList{"Arxiu familiar", "Documents personals", "Recursos compartits"}));
+    QCOMPARE(view->exclusions(), (QStringList{u"Arxiu familiar"_s, u"Documents personals"_s,
+                                              u"Recursos compartits"_s}));
     QVERIFY(!add->isEnabled());
 
     QComboBox *example = nullptr;

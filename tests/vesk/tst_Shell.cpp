@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
 #include "TestApp.h"
 
 #include "DesignSystem/AppIconEngine.h"
@@ -73,9 +76,9 @@ void tst_Shell::sidebarAndShortcutsSelectOnlyTheSection_data()
     QTest::addColumn<bool>("byKeyboard");
     // Inici is the start section: choosing it would change nothing.
     const QList<std::pair<Section, const char *>> sections = {
-        {Section::cleanup, "Neteja"},         {Section::storage, "Espai"},
+        {Section::cleanup, "Neteja"},           {Section::storage, "Espai"},
         {Section::applications, "Aplicacions"}, {Section::performance, "Rendiment"},
-        {Section::privacy, "Privacitat"},     {Section::history, "Historial"},
+        {Section::privacy, "Privacitat"},       {Section::history, "Historial"},
     };
     for (const auto &[section, title] : sections) {
         QTest::addRow("click %s", title) << section << QString::fromUtf8(title) << false;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
 #include "TestApp.h"
 #include "WidgetFinder.h"
 
@@ -15,6 +18,7 @@
 #include <QComboBox>
 
 using namespace vesk;
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(QList<QRectF>)
 
@@ -218,8 +222,8 @@ void tst_Storage::drillingAndCrumbs()
     QVERIFY(view);
     QVERIFY(!findVisible<QAbstractButton>(view, QStringLiteral("Enrere")));
     // The list under the treemap is by size, the treemap in tree order.
-    QCOMPARE(rowTitles(view), (QStringList{"Fotos i vídeos", "Altres dades", "Aplicacions",
-                                           "Documents", "No classificat"}));
+    QCOMPARE(rowTitles(view), (QStringList{u"Fotos i vídeos"_s, u"Altres dades"_s, u"Aplicacions"_s,
+                                           u"Documents"_s, u"No classificat"_s}));
     QCOMPARE(view->treemap()->blocks().first()->node().id, QStringLiteral("photos"));
 
     QTest::mouseClick(block(view, QStringLiteral("documents")), Qt::LeftButton);
@@ -229,7 +233,7 @@ void tst_Storage::drillingAndCrumbs()
     QStringList ids;
     for (TreemapBlock *b : view->treemap()->blocks())
         ids << b->node().id;
-    QCOMPARE(ids, (QStringList{"archive", "work", "personal", "downloads"}));
+    QCOMPARE(ids, (QStringList{u"archive"_s, u"work"_s, u"personal"_s, u"downloads"_s}));
 
     QTest::mouseClick(block(view, QStringLiteral("work")), Qt::LeftButton);
     QCOMPARE(view->current().id, QStringLiteral("work"));
@@ -288,7 +292,7 @@ void tst_Storage::modesKeepThePathAndFiltersChangeTheLists()
     age->setFocus();
     QTest::keyClick(age, Qt::Key_End); // "2 anys"
     QCoreApplication::processEvents();
-    QCOMPARE(rowTitles(view), QStringList{"Arxiu documental.zip"});
+    QCOMPARE(rowTitles(view), QStringList{u"Arxiu documental.zip"_s});
     StorageRow *papers = nullptr;
     for (StorageRow *row : view->findChildren<StorageRow *>())
         if (row->isVisible())
@@ -308,7 +312,7 @@ void tst_Storage::comparisonSheet()
     TestApp app;
     app->navigation().setStorageMode(StorageMode::duplicates);
     StorageView *view = openStorage(app);
-    QCOMPARE(rowTitles(view), (QStringList{"Records originals.zip", "Records còpia.zip"}));
+    QCOMPARE(rowTitles(view), (QStringList{u"Records originals.zip"_s, u"Records còpia.zip"_s}));
     QVERIFY(clickButton(view, QStringLiteral("Compara les còpies")));
     QVERIFY(view->openSheet());
     QVERIFY(

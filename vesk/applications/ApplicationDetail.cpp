@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
 #include "ApplicationDetail.h"
 
 #include "DesignSystem/Fonts.h"
@@ -111,56 +114,77 @@ void ApplicationDetail::rebuild()
                              : m_reviewing ? tr("Revisa els elements seleccionats")
                                            : tr("Analitza els components de mostra");
     stack->addWidget(new ModalHeader(m_app.name, subtitle));
-
     if (m_completed) {
         stack->addWidget(new InfoNote(tr("Cap aplicació desinstal·lada. Cap fitxer modificat. "
                                          "S’ha afegit un registre de demostració a l’historial."),
                                       "checkmark.seal"_symbol));
     } else {
-        auto *summary = new QHBoxLayout;
-        summary->setSpacing(7);
-        summary->addWidget(new SymbolView(m_app.symbol, 14, Palette::Role::ink));
-        summary->addWidget(new TextLabel(m_app.developer, Fonts::ui(13), Palette::Role::ink));
-        summary->addStretch(1);
-        summary->addWidget(new TextLabel(Display::bytes(m_app.totalBytes()),
-                                         Fonts::ui(13, QFont::DemiBold), Palette::Role::ink));
-        stack->addLayout(summary);
-
-        auto *list = new QWidget;
-        auto *blocks = new QVBoxLayout(list);
-        blocks->setContentsMargins(0, 0, 12, 0);
-        blocks->setSpacing(15);
-        for (const Candidate &component : m_reviewing ? chosen() : m_app.components)
-            blocks->addWidget(buildComponent(component));
-        blocks->addStretch(1);
-        auto *scroll = new QScrollArea;
-        scroll->setFrameShape(QFrame::NoFrame);
-        scroll->setWidgetResizable(true);
-        scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        scroll->viewport()->setBackgroundRole(QPalette::Window);
-        scroll->setWidget(list);
-        list->setBackgroundRole(QPalette::Window);
-        scroll->setMaximumHeight(listMaximumHeight);
-        scroll->setMinimumHeight(qMin(listMaximumHeight, list->sizeHint().height()));
-        stack->addWidget(scroll);
-
-        if (m_app.protected_) {
-            stack->addWidget(new InfoNote(tr("Aquesta aplicació representa un component del "
-                                             "sistema. No es pot seleccionar ni desinstal·lar."),
-                                          "lock.shield"_symbol));
-        } else {
-            stack->addWidget(new InfoNote(
-                m_reviewing
-                    ? tr("Acció prevista: Paperera simulada. Les dades personals i els recursos "
-                         "compartits estan exclosos. Cap operació real.")
-                    : tr("Selecciona explícitament què vols revisar. Cap component es considera "
-                         "prescindible pel sol fet d’estar relacionat amb l’aplicació."),
-                "info.circle"_symbol));
-        }
+        addSummary(stack);
+        addComponentList(stack);
+        addGuidance(stack);
         m_total = new TextLabel(QString(), Fonts::ui(13, QFont::Medium), Palette::Role::ink);
         stack->addWidget(m_total);
     }
+    addActions(stack);
 
+    contentLayout()->addWidget(body);
+    m_body = body;
+    body->show();
+    refreshSelection();
+    adjustSize();
+}
+
+void ApplicationDetail::addSummary(QVBoxLayout *stack)
+{
+    auto *summary = new QHBoxLayout;
+    summary->setSpacing(7);
+    summary->addWidget(new SymbolView(m_app.symbol, 14, Palette::Role::ink));
+    summary->addWidget(new TextLabel(m_app.developer, Fonts::ui(13), Palette::Role::ink));
+    summary->addStretch(1);
+    summary->addWidget(new TextLabel(Display::bytes(m_app.totalBytes()),
+                                     Fonts::ui(13, QFont::DemiBold), Palette::Role::ink));
+    stack->addLayout(summary);
+}
+
+void ApplicationDetail::addComponentList(QVBoxLayout *stack)
+{
+    auto *list = new QWidget;
+    auto *blocks = new QVBoxLayout(list);
+    blocks->setContentsMargins(0, 0, 12, 0);
+    blocks->setSpacing(15);
+    for (const Candidate &component : m_reviewing ? chosen() : m_app.components)
+        blocks->addWidget(buildComponent(component));
+    blocks->addStretch(1);
+    auto *scroll = new QScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->viewport()->setBackgroundRole(QPalette::Window);
+    scroll->setWidget(list);
+    list->setBackgroundRole(QPalette::Window);
+    scroll->setMaximumHeight(listMaximumHeight);
+    scroll->setMinimumHeight(qMin(listMaximumHeight, list->sizeHint().height()));
+    stack->addWidget(scroll);
+}
+
+void ApplicationDetail::addGuidance(QVBoxLayout *stack)
+{
+    if (m_app.protected_) {
+        stack->addWidget(new InfoNote(tr("Aquesta aplicació representa un component del "
+                                         "sistema. No es pot seleccionar ni desinstal·lar."),
+                                      "lock.shield"_symbol));
+        return;
+    }
+    stack->addWidget(new InfoNote(
+        m_reviewing ? tr("Acció prevista: Paperera simulada. Les dades personals i els recursos "
+                         "compartits estan exclosos. Cap operació real.")
+                    : tr("Selecciona explícitament què vols revisar. Cap component es considera "
+                         "prescindible pel sol fet d’estar relacionat amb l’aplicació."),
+        "info.circle"_symbol));
+}
+
+void ApplicationDetail::addActions(QVBoxLayout *stack)
+{
     auto *actions = new QHBoxLayout;
     auto *close = new QuietButton(m_completed ? tr("Tanca") : tr("Cancel·la"));
     connect(close, &QuietButton::clicked, this, &QDialog::reject);
@@ -178,12 +202,6 @@ void ApplicationDetail::rebuild()
         actions->addWidget(m_primary);
     }
     stack->addLayout(actions);
-
-    contentLayout()->addWidget(body);
-    m_body = body;
-    body->show();
-    refreshSelection();
-    adjustSize();
 }
 
 QWidget *ApplicationDetail::buildComponent(const Candidate &component)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
 #pragma once
 
 #include "DesignSystem/Sheet.h"
@@ -43,6 +46,10 @@ public:
 
 private:
     void rebuild();
+    void addSummary(QVBoxLayout *stack);
+    void addComponentList(QVBoxLayout *stack);
+    void addGuidance(QVBoxLayout *stack);
+    void addActions(QVBoxLayout *stack);
     void refreshSelection();
     QWidget *buildComponent(const Candidate &component);
 

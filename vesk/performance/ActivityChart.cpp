@@ -1,7 +1,10 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
 #include "ActivityChart.h"
 
-#include "DesignSystem/FocusRing.h"
 #include "ActivitySeries.h"
+#include "DesignSystem/FocusRing.h"
 #include "DesignSystem/Fonts.h"
 #include "DesignSystem/Palette.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
 #include "SettingsView.h"
 
 #include "DesignSystem/DemoBadge.h"
@@ -15,8 +18,8 @@
 #include "DesignSystem/TextLabel.h"
 #include "DesignSystem/VeskMark.h"
 #include "SettingsTabButton.h"
-#include "VeskCore/Preferences.h"
 #include "VeskCore/Display.h"
+#include "VeskCore/Preferences.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

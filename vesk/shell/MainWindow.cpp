@@ -1,9 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
 #include "MainWindow.h"
 
 #include "RootView.h"
 #include "ScreenFactory.h"
-#include "VeskCore/NavigationState.h"
 #include "VeskCore/Display.h"
+#include "VeskCore/NavigationState.h"
 
 #include <QApplication>
 #include <QMenuBar>

@@ -1,10 +1,13 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
 #include "RootView.h"
 
 #include "ScreenFactory.h"
 #include "Sidebar.h"
 #include "TitleBar.h"
-#include "VeskCore/NavigationState.h"
 #include "VeskCore/Display.h"
+#include "VeskCore/NavigationState.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
 #include "Sidebar.h"
 
 #include "DesignSystem/Fonts.h"
@@ -35,8 +38,20 @@ Sidebar::Sidebar(SharedObjects shared, QWidget *parent)
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
+    addBrand(column);
+    addSectionList(column);
+    column->addSpacing(12);
+    column->addStretch(1);
+    addFooter(column);
+    followSharedState();
 
-    // Brand header.
+    showSelection();
+    followPhase();
+    applyLayout();
+}
+
+void Sidebar::addBrand(QVBoxLayout *column)
+{
     auto *header = new QWidget;
     m_headerLayout = new QVBoxLayout(header);
     auto *brand = new QHBoxLayout;
@@ -53,7 +68,6 @@ Sidebar::Sidebar(SharedObjects shared, QWidget *parent)
     m_headerLayout->addLayout(brand);
     column->addWidget(header);
 
-    // Eyebrow.
     auto *eyebrowBox = new QWidget;
     auto *eyebrowLayout = new QVBoxLayout(eyebrowBox);
     eyebrowLayout->setContentsMargins(25, 0, 25, 17);
@@ -64,8 +78,10 @@ Sidebar::Sidebar(SharedObjects shared, QWidget *parent)
     eyebrowLayout->addWidget(eyebrow);
     column->addWidget(eyebrowBox);
     m_fullOnly << eyebrowBox;
+}
 
-    // Sections.
+void Sidebar::addSectionList(QVBoxLayout *column)
+{
     for (Section section : allCases<Section>()) {
         auto *item = new QStandardItem(Display::title(section));
         item->setData(int(section), SidebarRowDelegate::SectionRole);
@@ -91,11 +107,10 @@ Sidebar::Sidebar(SharedObjects shared, QWidget *parent)
     listBox->setContentsMargins(13, 0, 13, 0);
     listBox->addWidget(m_list);
     column->addLayout(listBox);
+}
 
-    column->addSpacing(12);
-    column->addStretch(1);
-
-    // Footer.
+void Sidebar::addFooter(QVBoxLayout *column)
+{
     auto *footer = new QVBoxLayout;
     footer->setContentsMargins(25, 25, 25, 25);
     footer->setSpacing(17);
@@ -119,7 +134,10 @@ Sidebar::Sidebar(SharedObjects shared, QWidget *parent)
     footer->addWidget(
         new TextLabel(tr("vesk 0.1 · Prototip"), Fonts::ui(10), Palette::Role::sidebarVersion));
     column->addLayout(footer);
+}
 
+void Sidebar::followSharedState()
+{
     connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) {
                 if (current.isValid())
@@ -137,10 +155,6 @@ Sidebar::Sidebar(SharedObjects shared, QWidget *parent)
         const QModelIndex cleanup = m_model->index(int(Section::cleanup), 0);
         m_list->viewport()->update(m_list->visualRect(cleanup));
     });
-
-    showSelection();
-    followPhase();
-    applyLayout();
 }
 
 bool Sidebar::showsScanIndicator() const

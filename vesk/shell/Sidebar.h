@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
 #pragma once
 
 #include "SharedObjects.h"
@@ -50,6 +53,10 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void addBrand(QVBoxLayout *column);
+    void addSectionList(QVBoxLayout *column);
+    void addFooter(QVBoxLayout *column);
+    void followSharedState();
     void applyLayout();
     void showSelection();
     void followPhase();
