@@ -1014,10 +1014,6 @@ Cap canvi al teu Mac.</source>
 <context>
     <name>vesk::MetricCard</name>
     <message>
-        <source>%1. %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 %2. %3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1525,6 +1521,10 @@ Cap canvi al teu Mac.</source>
     </message>
     <message>
         <source>Identitat vectorial original. Icones Phosphor (MIT), tipus de lletra Inter i Quicksand (SIL OFL) i Qt (LGPL v3) subjectes a les seves llicències. Prototip de desenvolupament sense signatura de distribució.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seccions de la configuració</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -3,7 +3,10 @@
 
 #include "AccessibleRoles.h"
 
+#include "AccessibleButton.h"
 #include "TextLabel.h"
+
+#include <QAbstractButton>
 #include <QAccessibleWidget>
 
 #include <mutex>
@@ -12,17 +15,23 @@ namespace vesk::AccessibleRoles {
 
 namespace {
 
+const char *const markProperty = "vesk_accessibleMark";
 const char *const roleProperty = "vesk_accessibleRole";
-const char *const valueProperty = "vesk_accessibleValue";
+const char *const valueTextProperty = "vesk_accessibleValueText";
+const char *const fractionProperty = "vesk_accessibleFraction";
+
 enum Mark
 {
     heading = 1,
-    decorative = 2,
-    gauge = 3,
-    text = 4
+    decorative,
+    gauge,
+    text,
+    separator,
+    window,
+    group,
 };
 
-QAccessible::Role roleFor(Mark mark)
+QAccessible::Role roleFor(Mark mark, const QWidget *widget)
 {
     switch (mark) {
     case heading:
@@ -31,28 +40,45 @@ QAccessible::Role roleFor(Mark mark)
         return QAccessible::ProgressBar;
     case text:
         return QAccessible::StaticText;
+    case separator:
+        return QAccessible::Separator;
+    case window:
+        return QAccessible::Window;
+    case group:
+        return QAccessible::Role(widget->property(roleProperty).toInt());
     case decorative:
-        break;
+        return QAccessible::Graphic;
     }
-    return QAccessible::NoRole;
+    return QAccessible::Client;
 }
 
-class MarkedWidget : public QAccessibleWidget
+// A widget of ours read with the role its mark gives; a gauge also answers
+// the value interface, which is where the Linux bridge reads a bar's value.
+class MarkedWidget : public QAccessibleWidget, public QAccessibleValueInterface
 {
 public:
     MarkedWidget(QWidget *widget, Mark mark)
-        : QAccessibleWidget(widget, roleFor(mark)), m_mark(mark)
+        : QAccessibleWidget(widget, roleFor(mark, widget)), m_mark(mark)
     {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface && m_mark == gauge)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
 
     QString text(QAccessible::Text t) const override
     {
-        if (m_mark == decorative)
+        if (m_mark == decorative || m_mark == separator)
             return {};
         if (t == QAccessible::Value && m_mark == gauge)
-            return widget()->property(valueProperty).toString();
+            return widget()->property(valueTextProperty).toString();
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
             if (const auto *label = qobject_cast<const TextLabel *>(widget()))
                 return label->text();
+            if (m_mark == Mark::window)
+                return widget()->windowTitle();
         }
         return QAccessibleWidget::text(t);
     }
@@ -62,12 +88,32 @@ public:
         QAccessible::State s = QAccessibleWidget::state();
         if (m_mark == decorative)
             s.invisible = true;
+        if (m_mark == Mark::window)
+            s.active = widget()->isActiveWindow();
         return s;
     }
+
+    QVariant currentValue() const override
+    {
+        return widget()->property(fractionProperty).toDouble();
+    }
+    void setCurrentValue(const QVariant &) override {} // read-only: a gauge shows, never sets
+    QVariant maximumValue() const override { return 1.0; }
+    QVariant minimumValue() const override { return 0.0; }
+    QVariant minimumStepSize() const override { return 0.0; }
 
 private:
     Mark m_mark;
 };
+
+bool isOwnButton(const QObject *object)
+{
+    // Our own buttons, and the check and radio boxes of Qt we use; Qt's
+    // plain push buttons (alerts, dialogs) already click when pressed.
+    const char *name = object->metaObject()->className();
+    return qstrncmp(name, "vesk::", 6) == 0 || qstrcmp(name, "QCheckBox") == 0 ||
+           qstrcmp(name, "QRadioButton") == 0;
+}
 
 QAccessibleInterface *factory(const QString &className, QObject *object)
 {
@@ -76,12 +122,25 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
     if (!object || !object->isWidgetType() ||
         className != QLatin1String(object->metaObject()->className()))
         return nullptr;
+    auto *widget = static_cast<QWidget *>(object);
     if (auto *label = qobject_cast<TextLabel *>(object))
         return new MarkedWidget(label, label->isHeading() ? heading : text);
-    const QVariant mark = object->property(roleProperty);
+    if (auto *button = qobject_cast<QAbstractButton *>(object); button && isOwnButton(button)) {
+        const QVariant role = button->property(roleProperty);
+        return new AccessibleButton(button, role.isValid()
+                                                ? QAccessible::Role(role.toInt())
+                                                : AccessibleButton::defaultRole(button));
+    }
+    const QVariant mark = object->property(markProperty);
     if (!mark.isValid())
         return nullptr;
-    return new MarkedWidget(static_cast<QWidget *>(object), Mark(mark.toInt()));
+    return new MarkedWidget(widget, Mark(mark.toInt()));
+}
+
+void mark(QWidget *widget, Mark value)
+{
+    install();
+    widget->setProperty(markProperty, int(value));
 }
 
 } // namespace
@@ -100,15 +159,52 @@ void markHeading(TextLabel *label)
 
 void markDecorative(QWidget *widget)
 {
-    install();
-    widget->setProperty(roleProperty, int(decorative));
+    mark(widget, decorative);
 }
 
-void markGauge(QWidget *widget, const QString &text)
+void markSeparator(QWidget *widget)
+{
+    mark(widget, separator);
+}
+
+void markGauge(QWidget *widget, const QString &text, double fraction)
+{
+    mark(widget, gauge);
+    widget->setProperty(valueTextProperty, text);
+    widget->setProperty(fractionProperty, qBound(0.0, fraction, 1.0));
+}
+
+void markWindow(QWidget *widget)
+{
+    mark(widget, window);
+}
+
+void markButtonRole(QAbstractButton *button, QAccessible::Role role)
 {
     install();
-    widget->setProperty(roleProperty, int(gauge));
-    widget->setProperty(valueProperty, text);
+    button->setProperty(roleProperty, int(role));
+}
+
+void markGroup(QWidget *widget, QAccessible::Role role)
+{
+    widget->setProperty(roleProperty, int(role));
+    mark(widget, group);
+}
+
+void notifyNameChanged(QWidget *widget)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(widget, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+void notifyDescriptionChanged(QWidget *widget)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(widget, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 } // namespace vesk::AccessibleRoles

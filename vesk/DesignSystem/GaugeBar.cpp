@@ -17,7 +17,7 @@ GaugeBar::GaugeBar(double fraction, const QString &title, const QString &valueTe
     setValue(qRound(qBound(0.0, fraction, 1.0) * 1000));
     setTextVisible(false);
     // Marked before anything can ask for its accessible interface.
-    AccessibleRoles::markGauge(this, valueText);
+    AccessibleRoles::markGauge(this, valueText, fraction);
     setAccessibleName(title);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setFixedHeight(6);
@@ -26,7 +26,8 @@ GaugeBar::GaugeBar(double fraction, const QString &title, const QString &valueTe
 void GaugeBar::setFraction(double fraction, const QString &valueText)
 {
     m_valueText = valueText;
-    AccessibleRoles::markGauge(this, valueText);
+    // Marked first: the value change event reads the new fraction.
+    AccessibleRoles::markGauge(this, valueText, fraction);
     setValue(qRound(qBound(0.0, fraction, 1.0) * 1000));
 }
 

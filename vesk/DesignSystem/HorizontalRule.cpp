@@ -14,7 +14,7 @@ HorizontalRule::HorizontalRule(Palette::Role role, qreal opacity, QWidget *paren
 {
     setFixedHeight(1);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    AccessibleRoles::markDecorative(this);
+    AccessibleRoles::markSeparator(this);
 }
 
 void HorizontalRule::paintEvent(QPaintEvent *)

@@ -25,10 +25,10 @@ MetricCard::MetricCard(const QString &title, const QString &symbol, const QStrin
       m_fraction(fraction), m_note(note)
 {
     if (fraction)
-        AccessibleRoles::markGauge(this, value);
+        AccessibleRoles::markGauge(this, value, *fraction);
     setAccessibleName(title);
-    setAccessibleDescription(fraction ? tr("%1. %2").arg(detail, note)
-                                      : tr("%1 %2. %3").arg(value, detail, note));
+    // The figure first, as a person reads the card.
+    setAccessibleDescription(tr("%1 %2. %3").arg(value, detail, note));
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 

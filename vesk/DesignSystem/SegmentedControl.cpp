@@ -3,6 +3,7 @@
 
 #include "SegmentedControl.h"
 
+#include "AccessibleRoles.h"
 #include "Palette.h"
 #include "SegmentButton.h"
 
@@ -17,12 +18,14 @@ SegmentedControl::SegmentedControl(const QString &accessibleName, const QStringL
     : QWidget(parent), m_group(new QButtonGroup(this))
 {
     setAccessibleName(accessibleName);
+    // Read as a group of radio buttons: the group's name, then the segment.
+    AccessibleRoles::markGroup(this, QAccessible::Grouping);
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(2);
     for (int i = 0; i < titles.size(); ++i) {
         auto *segment = new SegmentButton(titles.at(i));
-        segment->setAccessibleDescription(accessibleName);
+        AccessibleRoles::markButtonRole(segment, QAccessible::RadioButton);
         m_group->addButton(segment, i);
         layout->addWidget(segment);
     }

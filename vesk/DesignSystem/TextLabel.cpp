@@ -30,6 +30,9 @@ void TextLabel::setText(const QString &text)
     forgetMeasures();
     updateGeometry();
     update();
+    // As QLabel does: the name a screen reader reads is the text.
+    if (accessibleName().isEmpty())
+        AccessibleRoles::notifyNameChanged(this);
 }
 
 void TextLabel::setRole(Palette::Role role)

@@ -3,6 +3,7 @@
 
 #include "SettingsView.h"
 
+#include "DesignSystem/AccessibleRoles.h"
 #include "DesignSystem/DemoBadge.h"
 #include "DesignSystem/DetailLine.h"
 #include "DesignSystem/Fonts.h"
@@ -123,6 +124,7 @@ SettingsView::SettingsView(Preferences &preferences, QWidget *parent)
       m_excludedExample(exampleChoices().first())
 {
     setWindowTitle(tr("Configuració"));
+    AccessibleRoles::markWindow(this);
     setFixedSize(windowWidth, windowHeight);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Window);
@@ -138,16 +140,21 @@ SettingsView::SettingsView(Preferences &preferences, QWidget *parent)
     header->addWidget(new DemoBadge);
     layout->addLayout(header);
 
-    auto *tabBar = new QHBoxLayout;
+    auto *tabList = new QWidget;
+    tabList->setAccessibleName(tr("Seccions de la configuració"));
+    AccessibleRoles::markGroup(tabList, QAccessible::PageTabList);
+    auto *tabBar = new QHBoxLayout(tabList);
+    tabBar->setContentsMargins(0, 0, 0, 0);
     tabBar->setSpacing(4);
     for (int i = 0; i < int(std::size(tabEntries)); ++i) {
         auto *button = new SettingsTabButton(tabEntries[i].symbol, translatedTitle(tabEntries[i]));
+        AccessibleRoles::markButtonRole(button, QAccessible::PageTab);
         m_tabs->addButton(button, i);
         tabBar->addWidget(button, 1);
         m_pages << nullptr;
         m_stack->addWidget(new QWidget);
     }
-    layout->addLayout(tabBar);
+    layout->addWidget(tabList);
     layout->addWidget(new HorizontalRule(Palette::Role::secondary, 0.2));
 
     auto *scroll = new QScrollArea;

@@ -1,0 +1,101 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
+#include "AccessibleButton.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace vesk {
+
+namespace {
+QString withoutMnemonic(QString text)
+{
+    // "&&" is a literal ampersand; a single "&" marks the mnemonic.
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return text;
+}
+} // namespace
+
+AccessibleButton::AccessibleButton(QAbstractButton *button, QAccessible::Role role)
+    : QAccessibleWidget(button, role)
+{}
+
+QAbstractButton *AccessibleButton::button() const
+{
+    return static_cast<QAbstractButton *>(widget());
+}
+
+QAccessible::Role AccessibleButton::defaultRole(const QAbstractButton *button)
+{
+    if (qobject_cast<const QCheckBox *>(button))
+        return QAccessible::CheckBox;
+    if (qobject_cast<const QRadioButton *>(button))
+        return QAccessible::RadioButton;
+    return QAccessible::Button;
+}
+
+QString AccessibleButton::text(QAccessible::Text t) const
+{
+    if (t == QAccessible::Name) {
+        const QString name = widget()->accessibleName();
+        return name.isEmpty() ? withoutMnemonic(button()->text()) : name;
+    }
+    return QAccessibleWidget::text(t);
+}
+
+QAccessible::State AccessibleButton::state() const
+{
+    QAccessible::State s = QAccessibleWidget::state();
+    const QAbstractButton *b = button();
+    s.pressed = b->isDown();
+    if (b->isCheckable()) {
+        if (role() == QAccessible::PageTab) {
+            s.selectable = true;
+            s.selected = b->isChecked();
+        } else {
+            s.checkable = true;
+            s.checked = b->isChecked();
+        }
+    }
+    if (const auto *push = qobject_cast<const QPushButton *>(b))
+        s.defaultButton = push->isDefault();
+    return s;
+}
+
+QStringList AccessibleButton::actionNames() const
+{
+    QStringList names;
+    if (widget()->isEnabled()) {
+        if (button()->isCheckable())
+            names << toggleAction();
+        names << pressAction();
+    }
+    return names + QAccessibleWidget::actionNames();
+}
+
+void AccessibleButton::doAction(const QString &actionName)
+{
+    if (actionName == pressAction() || actionName == toggleAction()) {
+        if (widget()->isEnabled())
+            button()->click();
+        return;
+    }
+    QAccessibleWidget::doAction(actionName);
+}
+
+QStringList AccessibleButton::keyBindingsForAction(const QString &actionName) const
+{
+    if (actionName == pressAction() || actionName == toggleAction()) {
+        const QKeySequence shortcut = button()->shortcut();
+        if (!shortcut.isEmpty())
+            return {shortcut.toString(QKeySequence::NativeText)};
+    }
+    return QAccessibleWidget::keyBindingsForAction(actionName);
+}
+
+} // namespace vesk

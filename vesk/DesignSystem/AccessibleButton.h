@@ -1,0 +1,36 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
+#pragma once
+
+#include <QAccessibleWidget>
+
+class QAbstractButton;
+
+namespace vesk {
+
+// The accessible face of every button of the app, check boxes included. Its
+// actions ("Press", and "Toggle" for a checkable button) click the button,
+// exactly as the mouse and the keyboard do, so whatever a button's owner
+// listens to (clicked, toggled, a button group) hears the same thing from a
+// screen reader. Qt's own interface toggles a checkable button without a
+// click, which left the look changed and the state behind.
+class AccessibleButton : public QAccessibleWidget
+{
+public:
+    AccessibleButton(QAbstractButton *button, QAccessible::Role role);
+
+    QString text(QAccessible::Text t) const override;
+    QAccessible::State state() const override;
+    QStringList actionNames() const override;
+    void doAction(const QString &actionName) override;
+    QStringList keyBindingsForAction(const QString &actionName) const override;
+
+    // The role a button reads as when nothing marks it otherwise.
+    static QAccessible::Role defaultRole(const QAbstractButton *button);
+
+private:
+    QAbstractButton *button() const;
+};
+
+} // namespace vesk
