@@ -340,7 +340,7 @@ int main(int argc, char *argv[])
 {
     if (argc > 1 && qstrcmp(argv[1], "--child-startup") == 0) {
         int childArgc = 1;
-        return launch(childArgc, argv, [](MainWindow &window) { new FirstPaintProbe(&window); });
+        return launch(childArgc, argv, [](VeskApp &vesk) { new FirstPaintProbe(vesk.mainWindow()); });
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -21,9 +21,15 @@ QString withoutMnemonic(QString text)
 }
 } // namespace
 
-AccessibleButton::AccessibleButton(QAbstractButton *button, QAccessible::Role role)
-    : QAccessibleWidget(button, role)
+AccessibleButton::AccessibleButton(QAbstractButton *button)
+    : QAccessibleWidget(button, defaultRole(button))
 {}
+
+QAccessible::Role AccessibleButton::role() const
+{
+    const QVariant marked = widget()->property(roleProperty);
+    return marked.isValid() ? QAccessible::Role(marked.toInt()) : defaultRole(button());
+}
 
 QAbstractButton *AccessibleButton::button() const
 {

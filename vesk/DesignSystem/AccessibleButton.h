@@ -18,8 +18,11 @@ namespace vesk {
 class AccessibleButton : public QAccessibleWidget
 {
 public:
-    AccessibleButton(QAbstractButton *button, QAccessible::Role role);
+    explicit AccessibleButton(QAbstractButton *button);
 
+    // Read when asked, not when made: a button may be asked for its
+    // interface (by its own text change) before its owner marks its role.
+    QAccessible::Role role() const override;
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;
     QStringList actionNames() const override;
@@ -28,6 +31,8 @@ public:
 
     // The role a button reads as when nothing marks it otherwise.
     static QAccessible::Role defaultRole(const QAbstractButton *button);
+    // The dynamic property that marks another role (AccessibleRoles).
+    static constexpr const char *roleProperty = "vesk_accessibleRole";
 
 private:
     QAbstractButton *button() const;

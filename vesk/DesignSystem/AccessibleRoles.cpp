@@ -16,7 +16,7 @@ namespace vesk::AccessibleRoles {
 namespace {
 
 const char *const markProperty = "vesk_accessibleMark";
-const char *const roleProperty = "vesk_accessibleRole";
+const char *const roleProperty = AccessibleButton::roleProperty;
 const char *const valueTextProperty = "vesk_accessibleValueText";
 const char *const fractionProperty = "vesk_accessibleFraction";
 
@@ -60,6 +60,8 @@ public:
     MarkedWidget(QWidget *widget, Mark mark)
         : QAccessibleWidget(widget, roleFor(mark, widget)), m_mark(mark)
     {}
+
+    QAccessible::Role role() const override { return roleFor(m_mark, widget()); }
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
@@ -125,12 +127,8 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
     auto *widget = static_cast<QWidget *>(object);
     if (auto *label = qobject_cast<TextLabel *>(object))
         return new MarkedWidget(label, label->isHeading() ? heading : text);
-    if (auto *button = qobject_cast<QAbstractButton *>(object); button && isOwnButton(button)) {
-        const QVariant role = button->property(roleProperty);
-        return new AccessibleButton(button, role.isValid()
-                                                ? QAccessible::Role(role.toInt())
-                                                : AccessibleButton::defaultRole(button));
-    }
+    if (auto *button = qobject_cast<QAbstractButton *>(object); button && isOwnButton(button))
+        return new AccessibleButton(button);
     const QVariant mark = object->property(markProperty);
     if (!mark.isValid())
         return nullptr;
@@ -185,7 +183,7 @@ void markButtonRole(QAbstractButton *button, QAccessible::Role role)
     button->setProperty(roleProperty, int(role));
 }
 
-void markGroup(QWidget *widget, QAccessible::Role role)
+void markRole(QWidget *widget, QAccessible::Role role)
 {
     widget->setProperty(roleProperty, int(role));
     mark(widget, group);

@@ -34,15 +34,18 @@ void markSeparator(QWidget *widget);
 // interface, whose figure as people read it ("128 GB") is `text`.
 void markGauge(QWidget *widget, const QString &text, double fraction);
 
-// Reads a top-level widget as a window, so it is announced as one.
+// Reads a top-level widget as a window, so it is announced as one. Mark
+// before setting the title.
 void markWindow(QWidget *widget);
 
 // How a checkable button reads: a radio button in a group of exclusive
 // segments, a page tab in a tab list (selected when checked), or a check box.
 void markButtonRole(QAbstractButton *button, QAccessible::Role role);
 
-// Reads a plain container as a group of related controls (segments, tabs).
-void markGroup(QWidget *widget, QAccessible::Role role);
+// Reads a widget with the given role: a group of related controls
+// (segments, a tab list), a chart. Mark before naming the widget: naming it
+// already asks for its accessible interface.
+void markRole(QWidget *widget, QAccessible::Role role);
 
 // Tells assistive technology that the text a widget shows has changed, as
 // Qt's own labels do: a name change, or a description change.

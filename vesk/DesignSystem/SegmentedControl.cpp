@@ -17,9 +17,9 @@ SegmentedControl::SegmentedControl(const QString &accessibleName, const QStringL
                                    QWidget *parent)
     : QWidget(parent), m_group(new QButtonGroup(this))
 {
-    setAccessibleName(accessibleName);
     // Read as a group of radio buttons: the group's name, then the segment.
-    AccessibleRoles::markGroup(this, QAccessible::Grouping);
+    AccessibleRoles::markRole(this, QAccessible::Grouping);
+    setAccessibleName(accessibleName);
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(2);

@@ -5,6 +5,7 @@
 
 #include "DesignSystem/Card.h"
 #include "DesignSystem/EmptyState.h"
+#include "DesignSystem/FieldTitle.h"
 #include "DesignSystem/Fonts.h"
 #include "DesignSystem/HorizontalRule.h"
 #include "DesignSystem/Icons.h"
@@ -55,11 +56,10 @@ ApplicationsView::ApplicationsView(SharedObjects shared, QWidget *parent)
     m_search->setFont(Fonts::ui(13));
     controls->addWidget(m_search, 1);
     controls->addStretch(1);
-    auto *sortLabel = new TextLabel(tr("Ordena per"), Fonts::ui(13), Palette::Role::ink);
+    auto *sortLabel = new FieldTitle(tr("Ordena per"), m_sort);
     controls->addWidget(sortLabel);
     for (AppSort sort : allCases<AppSort>())
         m_sort->addItem(title("vesk::AppSort", rawValue(sort)));
-    m_sort->setAccessibleName(tr("Ordena per"));
     m_sort->setFont(Fonts::ui(13));
     m_sort->setFixedWidth(220 - sortLabel->sizeHint().width() - 16);
     controls->addWidget(m_sort);

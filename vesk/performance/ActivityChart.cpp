@@ -4,6 +4,7 @@
 #include "ActivityChart.h"
 
 #include "ActivitySeries.h"
+#include "DesignSystem/AccessibleRoles.h"
 #include "DesignSystem/FocusRing.h"
 #include "DesignSystem/Fonts.h"
 #include "DesignSystem/Palette.h"
@@ -27,6 +28,7 @@ ActivityChart::ActivityChart(QWidget *parent) : QWidget(parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
+    AccessibleRoles::markRole(this, QAccessible::Chart);
     setAccessibleName(tr("Evolució de demostració del recurs seleccionat"));
 }
 
@@ -48,6 +50,26 @@ void ActivityChart::setSelectedId(std::optional<qint64> id)
     emit selectedIdChanged();
 }
 
+QStringList ActivityChart::valueAxisLabels(const QString &metric)
+{
+    // The baseline's 0 is left out: it would collide with the first minute.
+    const double top = ActivitySeries::domainTop(metric);
+    QStringList labels;
+    for (int step = 1; step <= 4; ++step)
+        labels << QString::number(top * step / 4.0);
+    return labels;
+}
+
+QStringList ActivityChart::timeAxisLabels(const QList<PerformancePoint> &samples)
+{
+    QStringList labels;
+    for (const PerformancePoint &point : samples) {
+        if (point.id % 4 == 0)
+            labels << ActivitySeries::axisLabel(point.id);
+    }
+    return labels;
+}
+
 void ActivityChart::describe()
 {
     QString text = tr("%1, %2 minuts").arg(m_metric).arg(m_samples.size());
@@ -57,7 +79,15 @@ void ActivityChart::describe()
                         .arg(ActivitySeries::axisLabel(point.id),
                              ActivitySeries::inspectorText(point, m_metric));
     }
+    // The axes as they are drawn, so the scale is read as it is seen.
+    text += tr(". Escala: %1. Temps: %2")
+                .arg(valueAxisLabels(m_metric).join(QStringLiteral(", ")),
+                     timeAxisLabels(m_samples).join(QStringLiteral(", ")));
+    if (text == accessibleDescription())
+        return;
     setAccessibleDescription(text);
+    // The readout changes as the inspector moves: say so, as a label would.
+    AccessibleRoles::notifyDescriptionChanged(this);
 }
 
 QRectF ActivityChart::plotArea() const
@@ -89,16 +119,16 @@ void ActivityChart::paintEvent(QPaintEvent *)
     painter.setFont(Fonts::ui(10));
 
     // y axis: five steps over the fixed domain.
-    const double top = ActivitySeries::domainTop(m_metric);
+    const QStringList valueLabels = valueAxisLabels(m_metric);
     for (int step = 0; step <= 4; ++step) {
         const double y = plot.bottom() - plot.height() * step / 4.0;
         painter.setPen(QPen(Palette::color(Palette::Role::secondary, 0.12), 1));
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         if (step == 0)
-            continue; // the baseline's 0 would collide with the first minute label
+            continue;
         painter.setPen(secondary);
         painter.drawText(QRectF(0, y - 8, axisWidth - 6, 16), Qt::AlignRight | Qt::AlignVCenter,
-                         QString::number(top * step / 4.0));
+                         valueLabels.at(step - 1));
     }
     // x axis: every fourth sample id.
     for (const PerformancePoint &point : std::as_const(m_samples)) {

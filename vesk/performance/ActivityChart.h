@@ -24,6 +24,11 @@ public:
 
     void setSeries(const QList<PerformancePoint> &samples, const QString &metric);
     std::optional<qint64> selectedId() const { return m_selected; }
+
+    // The labels of the value axis from the first step up, and of the time
+    // axis, as drawn.
+    static QStringList valueAxisLabels(const QString &metric);
+    static QStringList timeAxisLabels(const QList<PerformancePoint> &samples);
     void setSelectedId(std::optional<qint64> id);
 
     QSize sizeHint() const override { return {600, 205}; }

@@ -6,6 +6,7 @@
 #include "ActivityChart.h"
 #include "ActivitySeries.h"
 #include "DesignSystem/Card.h"
+#include "DesignSystem/FieldTitle.h"
 #include "DesignSystem/Fonts.h"
 #include "DesignSystem/HorizontalRule.h"
 #include "DesignSystem/Icons.h"
@@ -60,7 +61,10 @@ PerformanceView::PerformanceView(SharedObjects shared, QWidget *parent)
     m_range->addItem(tr("12 minuts"), 12);
     m_range->addItem(tr("24 minuts"), 24);
     m_range->setCurrentIndex(1);
+    // No visible title: the name, and the description where the Linux
+    // bridge reads a combo box's value as its name.
     m_range->setAccessibleName(tr("Període"));
+    m_range->setAccessibleDescription(tr("Període"));
     m_range->setFont(Fonts::ui(13));
     m_range->setFixedWidth(125);
     controls->addWidget(m_range);
@@ -82,6 +86,7 @@ PerformanceView::PerformanceView(SharedObjects shared, QWidget *parent)
     header->addWidget(new SectionTitle(tr("Aplicacions i processos")), 1);
     m_processFilter->addItems(processFilters());
     m_processFilter->setAccessibleName(tr("Tipus de procés"));
+    m_processFilter->setAccessibleDescription(tr("Tipus de procés"));
     m_processFilter->setFont(Fonts::ui(13));
     m_processFilter->setFixedWidth(160);
     header->addWidget(m_processFilter);

@@ -6,6 +6,7 @@
 #include "DesignSystem/AccessibleRoles.h"
 #include "DesignSystem/DemoBadge.h"
 #include "DesignSystem/DetailLine.h"
+#include "DesignSystem/FieldTitle.h"
 #include "DesignSystem/Fonts.h"
 #include "DesignSystem/HorizontalRule.h"
 #include "DesignSystem/Icons.h"
@@ -74,11 +75,9 @@ QHBoxLayout *labelledRow(const QString &label, QWidget *control)
 {
     auto *row = new QHBoxLayout;
     row->setSpacing(12);
-    auto *text = new TextLabel(label, Fonts::ui(13), Palette::Role::ink);
-    row->addWidget(text);
+    row->addWidget(new FieldTitle(label, control));
     row->addWidget(control);
     row->addStretch(1);
-    control->setAccessibleName(label);
     return row;
 }
 
@@ -123,8 +122,8 @@ SettingsView::SettingsView(Preferences &preferences, QWidget *parent)
                                                 tr("Recursos compartits")},
       m_excludedExample(exampleChoices().first())
 {
-    setWindowTitle(tr("Configuració"));
     AccessibleRoles::markWindow(this);
+    setWindowTitle(tr("Configuració"));
     setFixedSize(windowWidth, windowHeight);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Window);
@@ -141,8 +140,8 @@ SettingsView::SettingsView(Preferences &preferences, QWidget *parent)
     layout->addLayout(header);
 
     auto *tabList = new QWidget;
+    AccessibleRoles::markRole(tabList, QAccessible::PageTabList);
     tabList->setAccessibleName(tr("Seccions de la configuració"));
-    AccessibleRoles::markGroup(tabList, QAccessible::PageTabList);
     auto *tabBar = new QHBoxLayout(tabList);
     tabBar->setContentsMargins(0, 0, 0, 0);
     tabBar->setSpacing(4);

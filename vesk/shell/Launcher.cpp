@@ -44,7 +44,7 @@ bool prepareApplication()
     return platformDark;
 }
 
-int launch(int argc, char *argv[], const std::function<void(MainWindow &)> &shown)
+int launch(int argc, char *argv[], const std::function<void(VeskApp &)> &shown)
 {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("vesk"));
@@ -59,7 +59,7 @@ int launch(int argc, char *argv[], const std::function<void(MainWindow &)> &show
     VeskApp vesk(store, platformDark);
     vesk.mainWindow()->show();
     if (shown)
-        shown(*vesk.mainWindow());
+        shown(vesk);
     return app.exec();
 }
 

@@ -7,12 +7,13 @@
 
 namespace vesk {
 
-class MainWindow;
+class VeskApp;
 
 // What main() does: sets up the application (style, fonts, the user's
 // settings store), makes the VeskApp and shows its main window. `shown` is
-// called right after the window is shown; the start-up benchmark uses it.
-int launch(int argc, char *argv[], const std::function<void(MainWindow &)> &shown = {});
+// called right after the window is shown; the start-up benchmark and the
+// accessibility test's host use it.
+int launch(int argc, char *argv[], const std::function<void(VeskApp &)> &shown = {});
 
 // The look every vesk process starts with: the Fusion style, the bundled
 // faces and the interface font. Returns whether the platform's own palette,

@@ -47,6 +47,8 @@ void RootView::showSection()
         m_screen->deleteLater();
     }
     m_screen = ScreenFactory::create(section, m_shared);
+    // The screen scrolls, so it takes focus: it reads as the section it shows.
+    m_screen->setAccessibleName(Display::title(section));
     m_detail->addWidget(m_screen, 1);
     // Shown now rather than on the next turn of the event loop, so no frame
     // is painted without it.

@@ -62,7 +62,6 @@ void Sidebar::addBrand(QVBoxLayout *column)
     auto *wordmark = new TextLabel(QStringLiteral("vesk."),
                                    Fonts::tracked(Fonts::rounded(31, QFont::DemiBold), -1.4),
                                    Palette::Role::white);
-    wordmark->setAccessibleName(QStringLiteral("vesk"));
     brand->addWidget(wordmark);
     brand->addStretch(1);
     m_headerLayout->addLayout(brand);
@@ -138,11 +137,21 @@ void Sidebar::addFooter(QVBoxLayout *column)
 
 void Sidebar::followSharedState()
 {
+    // The mouse and the arrow keys move the current row; a screen reader's
+    // action selects a row (or unselects the selected one) without moving
+    // it. Both reach the navigation, and the list then shows it again.
     connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex &current) {
-                if (current.isValid())
-                    m_shared.navigation.setSelection(
-                        Section(current.data(SidebarRowDelegate::SectionRole).toInt()));
+            [this](const QModelIndex &current) { choose(current); });
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection &added) {
+                if (!added.indexes().isEmpty()) {
+                    choose(added.indexes().constLast());
+                } else if (!m_list->selectionModel()->hasSelection()) {
+                    // Unselected, or cleared before a new row is selected:
+                    // once the change is over, the list shows the section.
+                    QMetaObject::invokeMethod(this, &Sidebar::showSelection,
+                                              Qt::QueuedConnection);
+                }
             });
     connect(&m_shared.navigation, &NavigationState::selectionChanged, this,
             &Sidebar::showSelection);
@@ -162,11 +171,20 @@ bool Sidebar::showsScanIndicator() const
     return m_model->index(int(Section::cleanup), 0).data(SidebarRowDelegate::BusyRole).toBool();
 }
 
+void Sidebar::choose(const QModelIndex &row)
+{
+    if (row.isValid())
+        m_shared.navigation.setSelection(Section(row.data(SidebarRowDelegate::SectionRole).toInt()));
+    showSelection();
+}
+
 void Sidebar::showSelection()
 {
     const QModelIndex index = m_model->index(int(m_shared.navigation.selection()), 0);
     if (m_list->currentIndex() != index)
         m_list->setCurrentIndex(index);
+    else if (!m_list->selectionModel()->isSelected(index))
+        m_list->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
 }
 
 void Sidebar::followPhase()

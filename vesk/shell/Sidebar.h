@@ -9,6 +9,7 @@
 #include <QWidget>
 
 class QListView;
+class QModelIndex;
 class QStandardItemModel;
 class QVBoxLayout;
 
@@ -58,6 +59,7 @@ private:
     void addFooter(QVBoxLayout *column);
     void followSharedState();
     void applyLayout();
+    void choose(const QModelIndex &row);
     void showSelection();
     void followPhase();
 

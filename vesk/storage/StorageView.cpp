@@ -5,6 +5,7 @@
 
 #include "DesignSystem/Card.h"
 #include "DesignSystem/EmptyState.h"
+#include "DesignSystem/FieldTitle.h"
 #include "DesignSystem/Fonts.h"
 #include "DesignSystem/HorizontalRule.h"
 #include "DesignSystem/Icons.h"
@@ -310,7 +311,7 @@ QWidget *StorageView::buildFilterRow(StorageMode mode)
         else
             setOlderThanDays(value);
     });
-    auto *text = new TextLabel(label, Fonts::ui(13), Palette::Role::ink);
+    auto *text = new FieldTitle(label, picker);
     text->setFixedWidth(100);
     row->addWidget(text);
     row->addWidget(picker);

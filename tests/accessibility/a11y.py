@@ -1,0 +1,210 @@
+# SPDX-FileCopyrightText: 2026 The vesk developers
+# SPDX-License-Identifier: LicenseRef-proprietary
+"""What the accessibility test needs of the bus and of the app it drives.
+
+The app is the real vesk (its test host), started here with its own settings
+folder. Everything the test does to it goes through AT-SPI: actions, editable
+text, focus. Its state probe (one JSON line per command on stdin/stdout) only
+tells the test what happened.
+"""
+
+import json
+import os
+import subprocess
+import tempfile
+import time
+
+import pyatspi
+
+TIMEOUT = 10.0
+
+
+class Failure(AssertionError):
+    pass
+
+
+def wait_for(condition, what, timeout=TIMEOUT):
+    """Polls `condition` until it returns something true; fails naming `what`."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise Failure(f"timed out waiting for {what}")
+        time.sleep(0.05)
+
+
+class App:
+    def __init__(self, host, settings_text=""):
+        self.home = tempfile.mkdtemp(dir=os.environ.get("VESK_A11Y_WORKDIR"))
+        self.settings_path = os.path.join(self.home, "vesk", "vesk.conf")
+        if settings_text:
+            os.makedirs(os.path.dirname(self.settings_path))
+            with open(self.settings_path, "w", encoding="utf-8") as f:
+                f.write(settings_text)
+        env = dict(os.environ)
+        env.update({
+            "XDG_CONFIG_HOME": self.home,
+            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
+            "QT_QPA_PLATFORM": "xcb",
+            "LC_ALL": "C.UTF-8",
+        })
+        self.process = subprocess.Popen(
+            [host], stdin=subprocess.PIPE, stdout=subprocess.PIPE, env=env, text=True)
+        self.node = wait_for(self._find, "vesk on the accessibility bus")
+        wait_for(lambda: self.frame(), "the main window on the bus")
+
+    def _find(self):
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in desktop:
+            try:
+                if app and app.get_process_id() == self.process.pid:
+                    return app
+            except Exception:
+                pass
+        return None
+
+    def ask(self, command):
+        self.process.stdin.write(command + "\n")
+        self.process.stdin.flush()
+        line = self.process.stdout.readline()
+        if not line:
+            raise Failure(f"the app ended while asked for {command}")
+        return json.loads(line)
+
+    def state(self):
+        return self.ask("state")
+
+    def texts(self):
+        return self.ask("texts")
+
+    def settings(self):
+        try:
+            with open(self.settings_path, encoding="utf-8") as f:
+                return f.read()
+        except FileNotFoundError:
+            return ""
+
+    def windows(self):
+        return [w for w in self.node if w is not None]
+
+    def frame(self):
+        for w in self.windows():
+            if w.getRoleName() == "frame" and w.name == "vesk":
+                return w
+        return None
+
+    def window(self, name):
+        return wait_for(lambda: next((w for w in self.windows() if w.name == name
+                                      and is_showing(w)), None),
+                        f"the window {name!r}")
+
+    def close(self):
+        if self.process.poll() is None:
+            self.process.stdin.close()
+            try:
+                self.process.wait(5)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+
+
+def is_showing(node):
+    try:
+        return node.getState().contains(pyatspi.STATE_SHOWING)
+    except Exception:
+        return False
+
+
+def walk(node, only_showing=True):
+    """Every node below `node` (itself included), depth first, in tree order."""
+    stack = [node]
+    while stack:
+        n = stack.pop()
+        if n is None:
+            continue
+        if only_showing and n is not node and not is_showing(n):
+            continue
+        yield n
+        try:
+            children = [n.getChildAtIndex(i) for i in range(n.childCount)]
+        except Exception:
+            children = []
+        stack.extend(reversed(children))
+
+
+def strings(node):
+    """Everything a screen reader can read of one node."""
+    out = [node.name or "", node.description or ""]
+    try:
+        text = node.queryText()
+        out.append(text.getText(0, -1))
+    except NotImplementedError:
+        pass
+    except Exception:
+        pass
+    return [s for s in out if s]
+
+
+def find(root, role=None, name=None, contains=None, timeout=TIMEOUT):
+    def look():
+        for n in walk(root):
+            if role and n.getRoleName() != role:
+                continue
+            if name is not None and n.name != name:
+                continue
+            if contains is not None and contains not in " ".join(strings(n)):
+                continue
+            return n
+        return None
+    what = " ".join(x for x in [role, repr(name) if name is not None else None,
+                                f"containing {contains!r}" if contains else None] if x)
+    return wait_for(look, what, timeout)
+
+
+def find_all(root, role=None, name=None):
+    return [n for n in walk(root) if (role is None or n.getRoleName() == role)
+            and (name is None or n.name == name)]
+
+
+def actions(node):
+    try:
+        a = node.queryAction()
+        return [a.getName(i) for i in range(a.nActions)]
+    except NotImplementedError:
+        return []
+
+
+def act(node, name=None):
+    """Invokes the node's action `name`, or its first one (Press, Toggle)."""
+    a = node.queryAction()
+    names = [a.getName(i) for i in range(a.nActions)]
+    if not names:
+        raise Failure(f"{describe(node)} offers no action")
+    index = names.index(name) if name else 0
+    if not a.doAction(index):
+        raise Failure(f"{describe(node)} refused {names[index]}")
+
+
+def focus(node):
+    node.queryComponent().grabFocus()
+
+
+def checked(node):
+    return node.getState().contains(pyatspi.STATE_CHECKED)
+
+
+def selected(node):
+    return node.getState().contains(pyatspi.STATE_SELECTED)
+
+
+def describe(node):
+    try:
+        return f"[{node.getRoleName()}] {node.name!r}"
+    except Exception:
+        return "[gone]"
+
+
+def value(node):
+    return node.queryValue().currentValue
