@@ -32,9 +32,15 @@ bool passesFilter(const DemoApplication &app, AppFilter filter)
 QList<DemoApplication> applications(const QList<DemoApplication> &apps, const QString &search,
                                     AppFilter filter, AppSort sort)
 {
+    // Canonically equal texts match: a name typed with a precomposed "ç"
+    // and one pasted with a combining cedilla are the same name. Accents stay
+    // significant.
+    const QString wanted = search.normalized(QString::NormalizationForm_C);
     QList<DemoApplication> kept;
     for (const DemoApplication &app : apps) {
-        const bool matches = search.isEmpty() || app.name.contains(search, Qt::CaseInsensitive);
+        const bool matches =
+            wanted.isEmpty() ||
+            app.name.normalized(QString::NormalizationForm_C).contains(wanted, Qt::CaseInsensitive);
         if (matches && passesFilter(app, filter))
             kept.append(app);
     }
@@ -48,9 +54,10 @@ QList<DemoApplication> applications(const QList<DemoApplication> &apps, const QS
         });
         break;
     case AppSort::name: {
-        // The order a file manager uses: case-insensitive, locale-aware, digit
-        // runs compared as numbers. Equal names keep their input order.
-        QCollator collator{QLocale()};
+        // The order a file manager uses: case-insensitive, digit runs compared
+        // as numbers, in Catalan whatever the session's locale, as the
+        // interface is. Equal names keep their input order.
+        QCollator collator{QLocale(QLocale::Catalan, QLocale::Spain)};
         collator.setNumericMode(true);
         collator.setCaseSensitivity(Qt::CaseInsensitive);
         std::stable_sort(kept.begin(), kept.end(), [&collator](const auto &a, const auto &b) {

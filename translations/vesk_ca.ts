@@ -15,6 +15,10 @@
         <source>, %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>. Escala: %1. Temps: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vesk::ActivitySeries</name>
@@ -158,6 +162,10 @@
         <source>Total seleccionat: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Components</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vesk::ApplicationsView</name>
@@ -211,6 +219,10 @@
     </message>
     <message>
         <source>Sense ús recent · dada de mostra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Esborra la cerca</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

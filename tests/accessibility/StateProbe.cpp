@@ -32,6 +32,27 @@ StateProbe::StateProbe(VeskApp &app)
 {
     m_input.open(stdin, QIODevice::ReadOnly);
     connect(m_notifier, &QSocketNotifier::activated, this, &StateProbe::readCommand);
+    qApp->installEventFilter(this);
+}
+
+bool StateProbe::eventFilter(QObject *watched, QEvent *event)
+{
+    // Xvfb runs no window manager: activate a window when it shows, and the
+    // window below when it goes, as one would.
+    if (!watched->isWidgetType())
+        return false;
+    auto *widget = static_cast<QWidget *>(watched);
+    if (!widget->isWindow() || widget->windowType() == Qt::Popup ||
+        widget->windowType() == Qt::ToolTip)
+        return false;
+    if (event->type() == QEvent::Show) {
+        widget->activateWindow();
+    } else if (event->type() == QEvent::Hide && widget->parentWidget()) {
+        QWidget *below = widget->parentWidget()->window();
+        QMetaObject::invokeMethod(
+            below, [below] { below->activateWindow(); }, Qt::QueuedConnection);
+    }
+    return false;
 }
 
 void StateProbe::readCommand()
@@ -87,6 +108,8 @@ QByteArray StateProbe::state() const
                         : QString()},
         {QStringLiteral("phase"), int(session.phase())},
         {QStringLiteral("selectedCount"), double(session.selectedCount())},
+        {QStringLiteral("selectedIds"),
+         QJsonArray::fromStringList(QStringList(session.selectedIDs().values()))},
         {QStringLiteral("selectedBytes"), double(session.selectedBytes())},
         {QStringLiteral("history"), int(session.history().size())},
         {QStringLiteral("appearance"), rawValue(m_app.preferences().appearance())},

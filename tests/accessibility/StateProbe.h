@@ -23,6 +23,9 @@ class StateProbe : public QObject
 public:
     explicit StateProbe(vesk::VeskApp &app);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void readCommand();
     QByteArray state() const;

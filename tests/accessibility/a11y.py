@@ -15,8 +15,38 @@ import tempfile
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 TIMEOUT = 10.0
+
+
+def pump():
+    """Delivers the bus events that have arrived."""
+    context = GLib.MainContext.default()
+    while context.pending():
+        context.iteration(False)
+
+
+class Events:
+    """Records the events of the given types, as a screen reader hears them."""
+
+    def __init__(self, *types):
+        self.seen = []
+        self.types = types
+        pyatspi.Registry.registerEventListener(self._heard, *types)
+
+    def _heard(self, event):
+        try:
+            self.seen.append((event.type, event.source.getRoleName(), event.source.name))
+        except Exception:
+            pass
+
+    def about(self, contains):
+        pump()
+        return [e for e in self.seen if contains in (e[2] or "")]
+
+    def stop(self):
+        pyatspi.Registry.deregisterEventListener(self._heard, *self.types)
 
 
 class Failure(AssertionError):
@@ -27,6 +57,7 @@ def wait_for(condition, what, timeout=TIMEOUT):
     """Polls `condition` until it returns something true; fails naming `what`."""
     deadline = time.monotonic() + timeout
     while True:
+        pump()
         value = condition()
         if value:
             return value
@@ -147,9 +178,9 @@ def strings(node):
     return [s for s in out if s]
 
 
-def find(root, role=None, name=None, contains=None, timeout=TIMEOUT):
+def find(root, role=None, name=None, contains=None, timeout=TIMEOUT, showing=True):
     def look():
-        for n in walk(root):
+        for n in walk(root, only_showing=showing):
             if role and n.getRoleName() != role:
                 continue
             if name is not None and n.name != name:

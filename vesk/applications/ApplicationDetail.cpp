@@ -3,6 +3,7 @@
 
 #include "ApplicationDetail.h"
 
+#include "DesignSystem/FocusHandoff.h"
 #include "DesignSystem/Fonts.h"
 #include "DesignSystem/HorizontalRule.h"
 #include "DesignSystem/Icons.h"
@@ -97,6 +98,7 @@ void ApplicationDetail::back()
 
 void ApplicationDetail::rebuild()
 {
+    const bool hadFocus = FocusHandoff::isInside(m_body);
     if (m_body) {
         // The old body may hold the button that caused this change.
         contentLayout()->removeWidget(m_body);
@@ -132,6 +134,8 @@ void ApplicationDetail::rebuild()
     body->show();
     refreshSelection();
     adjustSize();
+    if (hadFocus)
+        FocusHandoff::toFirstControl(body);
 }
 
 void ApplicationDetail::addSummary(QVBoxLayout *stack)
@@ -156,6 +160,7 @@ void ApplicationDetail::addComponentList(QVBoxLayout *stack)
         blocks->addWidget(buildComponent(component));
     blocks->addStretch(1);
     auto *scroll = new QScrollArea;
+    scroll->setAccessibleName(tr("Components"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -26,6 +26,7 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace vesk {
@@ -52,6 +53,9 @@ ApplicationsView::ApplicationsView(SharedObjects shared, QWidget *parent)
     m_search->setPlaceholderText(tr("Cerca una aplicació"));
     m_search->setAccessibleName(tr("Cerca una aplicació"));
     m_search->setClearButtonEnabled(true);
+    // Qt's clear button is a tool button of its own, unnamed.
+    for (QToolButton *clear : m_search->findChildren<QToolButton *>())
+        clear->setAccessibleName(tr("Esborra la cerca"));
     m_search->setMaximumWidth(260);
     m_search->setFont(Fonts::ui(13));
     controls->addWidget(m_search, 1);
@@ -83,7 +87,7 @@ ApplicationsView::ApplicationsView(SharedObjects shared, QWidget *parent)
     stack->addLayout(header);
     m_rows->setContentsMargins(0, 0, 0, 0);
     m_rows->setSpacing(0);
-    stack->addLayout(m_rows);
+    stack->addWidget(Layouts::widgetFor(m_rows)); // rows keep their place in reading order
     addWidget(card);
     addWidget(new InfoNote(tr("Les aplicacions i els noms d’aquest inventari són ficticis. La "
                               "informació d’ús real només es mostrarà si es pot obtenir de "

@@ -7,6 +7,7 @@
 #include "CandidateRow.h"
 #include "DesignSystem/Card.h"
 #include "DesignSystem/DetailLine.h"
+#include "DesignSystem/FocusHandoff.h"
 #include "DesignSystem/Fonts.h"
 #include "DesignSystem/HorizontalRule.h"
 #include "DesignSystem/Icons.h"
@@ -104,6 +105,7 @@ void CleanupView::showPhase()
     m_selectedBytes = nullptr;
     m_selectedFiles = nullptr;
     m_reviewButton = nullptr;
+    const bool hadFocus = FocusHandoff::isInside(m_phaseView);
     if (m_phaseView) {
         // The old body may hold the button that caused this change.
         m_body->removeWidget(m_phaseView);
@@ -131,6 +133,10 @@ void CleanupView::showPhase()
     m_body->addWidget(m_phaseView);
     m_phaseView->show();
     showSelection();
+    // The control that was used went with its phase: the keyboard carries on
+    // in what replaced it.
+    if (hadFocus)
+        FocusHandoff::toFirstControl(m_phaseView);
 }
 
 QWidget *CleanupView::buildIntro()

@@ -45,7 +45,7 @@ HistoryView::HistoryView(SharedObjects shared, QWidget *parent)
     auto *card = new Card(22);
     m_rows->setContentsMargins(0, 0, 0, 0);
     m_rows->setSpacing(0);
-    card->contentLayout()->addLayout(m_rows);
+    card->contentLayout()->addWidget(Layouts::widgetFor(m_rows)); // rows keep their place in reading order
     addWidget(card);
     addWidget(new InfoNote(tr("La demostració no mou fitxers a la Paperera i no té res a "
                               "recuperar. Els registres nous només es conserven durant aquesta "

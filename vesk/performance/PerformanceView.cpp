@@ -76,7 +76,7 @@ PerformanceView::PerformanceView(SharedObjects shared, QWidget *parent)
     chartStack->addLayout(titleRow);
     chartStack->addWidget(m_chart);
     m_noteLayout->setContentsMargins(0, 0, 0, 0);
-    chartStack->addLayout(m_noteLayout);
+    chartStack->addWidget(Layouts::widgetFor(m_noteLayout));
     addWidget(chartCard);
 
     auto *processCard = new Card(22);
@@ -93,7 +93,9 @@ PerformanceView::PerformanceView(SharedObjects shared, QWidget *parent)
     processStack->addLayout(header);
     m_processRows->setContentsMargins(0, 0, 0, 0);
     m_processRows->setSpacing(0);
-    processStack->addLayout(m_processRows);
+    // In a widget of their own: rows derived again stay before the footnote
+    // in reading order, where they are shown.
+    processStack->addWidget(Layouts::widgetFor(m_processRows));
     auto *footnote = new TextLabel(tr("Els elements d’inici es mostren com a exemple. No s’aturen "
                                       "processos ni es modifica l’inici de sessió."),
                                    Fonts::ui(11), Palette::Role::secondary);

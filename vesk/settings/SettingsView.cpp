@@ -30,7 +30,6 @@
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QScrollArea>
-#include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -118,7 +117,7 @@ QStringList SettingsView::exampleChoices()
 
 SettingsView::SettingsView(Preferences &preferences, QWidget *parent)
     : QWidget(parent), m_preferences(preferences), m_tabs(new QButtonGroup(this)),
-      m_stack(new QStackedWidget), m_exclusions{tr("Documents personals"),
+      m_scroll(new QScrollArea), m_exclusions{tr("Documents personals"),
                                                 tr("Recursos compartits")},
       m_excludedExample(exampleChoices().first())
 {
@@ -151,17 +150,17 @@ SettingsView::SettingsView(Preferences &preferences, QWidget *parent)
         m_tabs->addButton(button, i);
         tabBar->addWidget(button, 1);
         m_pages << nullptr;
-        m_stack->addWidget(new QWidget);
     }
     layout->addWidget(tabList);
     layout->addWidget(new HorizontalRule(Palette::Role::secondary, 0.2));
 
-    auto *scroll = new QScrollArea;
+    // One tab's page at a time in the view: each scrolls only when its own
+    // content is taller than the window.
+    QScrollArea *scroll = m_scroll;
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->viewport()->setBackgroundRole(QPalette::Window);
-    scroll->setWidget(m_stack);
     layout->addWidget(scroll, 1);
 
     connect(m_tabs, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
@@ -196,7 +195,7 @@ QStringList SettingsView::exclusions() const
 
 QWidget *SettingsView::currentPage() const
 {
-    return m_pages.value(m_stack->currentIndex());
+    return m_scroll->widget();
 }
 
 QWidget *SettingsView::pageFor(int index)
@@ -221,17 +220,25 @@ QWidget *SettingsView::pageFor(int index)
         page = buildAbout();
         break;
     }
-    QWidget *placeholder = m_stack->widget(index);
-    m_stack->insertWidget(index, page);
-    m_stack->removeWidget(placeholder);
-    placeholder->deleteLater();
+    page->setParent(this); // kept, hidden, while another tab is shown
+    page->hide();
     m_pages[index] = page;
     return page;
 }
 
 void SettingsView::showTab(int index)
 {
-    m_stack->setCurrentWidget(pageFor(index));
+    QWidget *page = pageFor(index);
+    if (m_scroll->widget() != page) {
+        if (QWidget *shown = m_scroll->takeWidget()) {
+            shown->setParent(this);
+            shown->hide();
+        }
+        m_scroll->setWidget(page);
+        page->show();
+    }
+    // The view takes focus to scroll: it reads as the tab it shows.
+    m_scroll->setAccessibleName(m_tabs->button(index)->text());
     emit tabChanged();
 }
 
@@ -422,7 +429,6 @@ QWidget *SettingsView::buildAbout()
     names->addStretch(1);
     auto *wordmark =
         new TextLabel(QStringLiteral("vesk."), Fonts::ui(32, QFont::DemiBold), Palette::Role::ink);
-    wordmark->setAccessibleName(QStringLiteral("vesk"));
     names->addWidget(wordmark);
     names->addWidget(
         new TextLabel(tr("El teu Mac, en forma."), Fonts::ui(13), Palette::Role::secondary));

@@ -10,7 +10,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QPushButton;
-class QStackedWidget;
+class QScrollArea;
 class QVBoxLayout;
 
 namespace vesk {
@@ -62,7 +62,7 @@ private:
 
     Preferences &m_preferences;
     QButtonGroup *m_tabs;
-    QStackedWidget *m_stack;
+    QScrollArea *m_scroll;
     QList<QWidget *> m_pages;
 
     QSet<QString> m_exclusions;

@@ -6,6 +6,7 @@
 #include "DesignSystem/Card.h"
 #include "DesignSystem/EmptyState.h"
 #include "DesignSystem/FieldTitle.h"
+#include "DesignSystem/FocusHandoff.h"
 #include "DesignSystem/Fonts.h"
 #include "DesignSystem/HorizontalRule.h"
 #include "DesignSystem/Icons.h"
@@ -103,9 +104,9 @@ StorageView::StorageView(SharedObjects shared, QWidget *parent)
     addWidget(m_modes);
 
     m_panelLayout->setContentsMargins(0, 0, 0, 0);
-    addLayout(m_panelLayout);
+    addWidget(Layouts::widgetFor(m_panelLayout));
     m_noteLayout->setContentsMargins(0, 0, 0, 0);
-    addLayout(m_noteLayout);
+    addWidget(Layouts::widgetFor(m_noteLayout));
     addStretch();
 
     connect(&m_shared.navigation, &NavigationState::storageModeChanged, this,
@@ -196,6 +197,7 @@ void StorageView::showMode()
     const StorageMode mode = m_shared.navigation.storageMode();
     m_modes->setCurrentIndex(int(mode));
     m_treemap = nullptr;
+    const bool hadFocus = FocusHandoff::isInside(m_panel);
     if (m_panel) {
         // The old panel may hold the button that caused this change.
         m_panelLayout->removeWidget(m_panel);
@@ -205,6 +207,10 @@ void StorageView::showMode()
     m_panel = mode == StorageMode::mosaic ? buildMosaic() : buildList(mode);
     m_panelLayout->addWidget(m_panel);
     m_panel->show();
+    // A drill-down or a new filter replaced the focused control: the
+    // keyboard carries on in the new folder's blocks, or the new list.
+    if (hadFocus)
+        FocusHandoff::toFirstControl(m_treemap ? static_cast<QWidget *>(m_treemap) : m_panel.data());
 
     delete m_note;
     m_note = new InfoNote(modeNote(mode), "info.circle"_symbol);

@@ -1,0 +1,407 @@
+# SPDX-FileCopyrightText: 2026 The vesk developers
+# SPDX-License-Identifier: LicenseRef-proprietary
+"""vesk through the screen readers' bus only.
+
+Starts the real app (its test host) on a private X server and AT-SPI bus and
+does each flow of the README's tour through accessibility actions, editable
+text and focus, with the keyboard only where a screen-reader user would use
+it (arrows in a combo box or the chart). After each step it checks the effect
+in the app (its state probe) and on the bus, and on every screen and sheet it
+audits what a screen reader gets: every focusable node has a name, no node has
+the role "invalid", and every text the app paints can be read there.
+
+    check_bus.py HOST
+"""
+
+import subprocess
+import sys
+import time
+import traceback
+
+import a11y
+from a11y import Failure, act, find, find_all, focus, wait_for
+
+SECTIONS = ["Inici", "Neteja", "Espai", "Aplicacions", "Rendiment", "Privacitat", "Historial"]
+
+
+def key(*names):
+    """Keys a person presses, to whatever has the keyboard focus."""
+    subprocess.run(["xdotool", "key", "--clearmodifiers", *names], check=True)
+    time.sleep(0.15)
+
+
+def choose(combo, steps):
+    """Opens a picker by its action and moves `steps` down, as with a screen reader."""
+    act(combo, "Press")
+    time.sleep(0.3)
+    key(*(["Down"] * steps), "Return")
+
+
+def extents(node):
+    try:
+        e = node.queryComponent().getExtents(a11y.pyatspi.DESKTOP_COORDS)
+        return (e.x, e.y, e.width, e.height) if e.width > 0 and e.height > 0 else None
+    except Exception:
+        return None
+
+
+def out_of_order(window):
+    """Siblings read in an order other than the one they are shown in: one that
+    comes later in the tree but sits wholly above the one before it, in the
+    same column."""
+    found = []
+    for parent in a11y.walk(window):
+        boxes = [(c, extents(c)) for c in (parent.getChildAtIndex(i)
+                                            for i in range(parent.childCount))
+                 if c is not None and a11y.is_showing(c)]
+        # The menu bar is reached by its own key, whatever its place.
+        boxes = [(c, e) for c, e in boxes if e and c.getRoleName() != "menu bar"]
+        for (a, ea), (b, eb) in zip(boxes, boxes[1:]):
+            above = eb[1] + eb[3] <= ea[1]
+            same_column = eb[0] < ea[0] + ea[2] and ea[0] < eb[0] + eb[2]
+            if above and same_column:
+                found.append(f"{a11y.describe(b)} is read after {a11y.describe(a)} "
+                             "but shown above it")
+    return found
+
+
+def audit(app, window, where, moving=()):
+    problems = []
+    bus = []
+    for node in a11y.walk(window):
+        role = node.getRoleName()
+        if role == "invalid":
+            problems.append(f"a node with the role 'invalid' under {a11y.describe(node.parent)}")
+        state = node.getState()
+        if state.contains(a11y.pyatspi.STATE_FOCUSABLE) and not (node.name or "").strip():
+            problems.append(f"an unnamed focusable {role} under {a11y.describe(node.parent)}")
+        bus.extend(a11y.strings(node))
+    problems.extend(out_of_order(window))
+    readable = "\n".join(bus)
+    for entry in app.texts():
+        if entry["window"] != window.name:
+            continue
+        for text in entry["texts"]:
+            shown = text.rstrip("…").strip()  # an elided text is read whole
+            if any(shown.endswith(suffix) for suffix in moving):
+                continue  # changes faster than the walk: checked by its own step
+            if shown and shown not in readable:
+                problems.append(f"{text!r} painted by {entry['class']} is not on the bus")
+    if problems:
+        raise Failure(f"{where}: " + "; ".join(sorted(set(problems))))
+
+
+def not_in_sidebar(app, where):
+    focus_now = app.state()["focus"]
+    if not focus_now or focus_now.get("class") == "QListView":
+        raise Failure(f"{where}: the keyboard focus went to {focus_now or 'nothing'}")
+    return focus_now
+
+
+def go(app, title):
+    sections = find(app.frame(), "list", "Seccions")
+    act(find(sections, "list item", title))
+    wait_for(lambda: app.state()["section"] == title, f"section {title}")
+    return app.frame()
+
+
+def close_sheet(app, sheet_name, button="Tanca"):
+    sheet = app.window(sheet_name)
+    close = find(sheet, "push button", button)
+    focus(close)
+    act(close)
+    wait_for(lambda: all(w["title"] != sheet_name for w in app.state()["windows"]),
+             f"the sheet {sheet_name!r} to close")
+
+
+def open_sheet(app, frame, button, sheet_name):
+    focus(button)
+    act(button)
+    sheet = app.window(sheet_name)
+    audit(app, sheet, f"sheet {sheet_name}")
+    return sheet
+
+
+# --- the flows ------------------------------------------------------------
+
+def sections_and_menu(app):
+    for title in SECTIONS:
+        frame = go(app, title)
+        state = app.state()
+        if state["title"] != title:
+            raise Failure(f"title bar shows {state['title']!r} for {title}")
+        find(frame, "label", title)  # the title bar, read
+        item = find(find(frame, "list", "Seccions"), "list item", title)
+        if not a11y.selected(item):
+            raise Failure(f"the sidebar row {title} is not selected on the bus")
+        audit(app, frame, f"section {title}")
+    # The same choice, by the Navegació menu.
+    menu = find(app.frame(), "menu item", "Neteja", showing=False)
+    act(menu)
+    wait_for(lambda: app.state()["section"] == "Neteja", "Neteja from the menu")
+
+
+def every_setting(app):
+    frame = app.frame()
+    act(find(frame, "push button", "Configuració"))
+    window = app.window("Configuració")
+    if window.getRoleName() not in ("frame", "dialog", "window"):
+        raise Failure(f"the settings window reads as {window.getRoleName()}")
+    audit(app, window, "settings, General")
+    for name, stored in [("Fosc", "appearance=Fosc"), ("Clar", "appearance=Clar"),
+                         ("Sistema", "appearance=Sistema")]:
+        act(find(window, "radio button", name))
+        wait_for(lambda: app.state()["appearance"] == name, f"appearance {name}")
+        wait_for(lambda: stored in app.settings(), f"{stored} stored")
+        if name == "Fosc" and not app.state()["dark"]:
+            raise Failure("Fosc did not darken the windows")
+        if not a11y.checked(find(window, "radio button", name)):
+            raise Failure(f"{name} is not checked on the bus")
+    start = find(window, "combo box")
+    labels = [t for (t, r) in relations(start)] 
+    if "En obrir vesk" not in labels:
+        raise Failure(f"the start-section picker is labelled by {labels}")
+    choose(start, 1)
+    wait_for(lambda: "startSection=Neteja" in app.settings(), "start section stored")
+    compact = find(window, "check box", "Espaiat compacte entre targetes")
+    act(compact)
+    wait_for(lambda: app.state()["compactCards"], "compact cards on")
+    wait_for(lambda: "compactCards=true" in app.settings(), "compact cards stored")
+
+    tabs = find_all(window, "page tab")
+    if [t.name for t in tabs][:2] != ["General", "Neteja"]:
+        raise Failure(f"settings tabs read as {[t.name for t in tabs]}")
+    for tab in tabs:
+        act(tab)
+        wait_for(lambda: a11y.selected(tab), f"tab {tab.name} selected")
+        audit(app, window, f"settings, {tab.name}")
+        if tab.name == "Neteja":
+            box = find(window, "check box", "Fitxers temporals")
+            act(box)
+            wait_for(lambda: "Fitxers temporals" in app.state()["excluded"], "category out")
+            act(box)
+            wait_for(lambda: not app.state()["excluded"], "category back in")
+            pre = find(window, "check box", "Preselecciona candidats de baix risc")
+            act(pre)
+            wait_for(lambda: "preselectLowRisk=false" in app.settings(), "pre-selection off")
+
+
+def relations(node):
+    out = []
+    for relation in node.getRelationSet():
+        for i in range(relation.getNTargets()):
+            out.append((relation.getTarget(i).name, relation.getRelationType()))
+    return out
+
+
+def cleanup_flow(app):
+    """With the low-risk pre-selection off (set in every_setting)."""
+    frame = go(app, "Neteja")
+    events = a11y.Events("object:property-change:accessible-name",
+                         "object:property-change:accessible-value", "object:value-changed")
+    start = find(frame, "push button", "Inicia l’anàlisi simulada")
+    focus(start)
+    act(start)
+    progress = find(frame, "progress bar", "Progrés de l’anàlisi simulada")
+    audit(app, frame, "cleanup, scanning", moving=(" %",))
+    wait_for(lambda: a11y.value(progress) > 0, "the scan progress on the bus")
+    wait_for(lambda: find(frame, "label", contains=" %").name != "0 %", "the percentage read")
+    wait_for(lambda: [e for e in events.about("Progrés") if "value" in e[0]],
+             "the progress bar announcing its value")
+    wait_for(lambda: events.about(" %"), "the percentage announced")
+    wait_for(lambda: app.state()["phase"] == 3, "scan results", timeout=20)
+    not_in_sidebar(app, "after the scan")
+    audit(app, frame, "cleanup, results")
+    boxes = [b for b in find_all(frame, "check box")
+             if b.getState().contains(a11y.pyatspi.STATE_SENSITIVE)]
+    if len(boxes) < 2 or any(a11y.checked(b) for b in boxes):
+        raise Failure("results with pre-selection off must start unticked")
+    total = find(frame, "label", contains="seleccionats")
+    if total.name != "0 B seleccionats":
+        raise Failure(f"with nothing ticked the total reads {total.name!r}")
+    for box in boxes[:2]:
+        act(box)
+    wait_for(lambda: len(app.state()["selectedIds"]) == 2, "two candidates ticked")
+    wait_for(lambda: total.name != "0 B seleccionats", "the total read anew")
+    two = total.name
+    act(boxes[0])
+    wait_for(lambda: len(app.state()["selectedIds"]) == 1, "one candidate unticked")
+    wait_for(lambda: total.name != two, "the total after unticking")
+    wait_for(lambda: events.about("seleccionats"), "the selection total announced")
+    events.stop()
+    if a11y.checked(boxes[0]) or not a11y.checked(boxes[1]):
+        raise Failure("the ticks on the bus disagree with the selection")
+
+    detail = find(frame, "push button", contains="Detalls de ")
+    sheet_name = detail.name.replace("Detalls de ", "")
+    open_sheet(app, frame, detail, sheet_name)
+    close_sheet(app, sheet_name)
+    not_in_sidebar(app, "after the candidate sheet")
+
+    review = find(frame, "push button", "Revisa la selecció")
+    focus(review)
+    act(review)
+    wait_for(lambda: app.state()["phase"] == 4, "review")
+    not_in_sidebar(app, "after going to review")
+    audit(app, frame, "cleanup, review")
+    proceed = find(frame, "push button", "Continua amb la simulació")
+    focus(proceed)
+    act(proceed)
+    alert = wait_for(lambda: next((w for w in app.windows() if a11y.is_showing(w)
+                                   and w.getRoleName() in ("alert", "dialog")), None),
+                     "the confirmation alert")
+    history = app.state()["history"]
+    act(find(alert, "push button", "Confirma la simulació"))
+    wait_for(lambda: app.state()["phase"] == 5, "completed")
+    if app.state()["history"] != history + 1:
+        raise Failure("the confirmed simulation added no history record")
+    not_in_sidebar(app, "after confirming")
+    audit(app, frame, "cleanup, completed")
+
+
+def storage_flow(app):
+    frame = go(app, "Espai")
+    block = find(frame, "push button", contains="Fotos i vídeos, 116 GB")
+    focus(block)
+    act(block)
+    wait_for(lambda: find_all(frame, "push button", "Fotos i vídeos"), "the breadcrumb")
+    focus_now = not_in_sidebar(app, "after drilling down")
+    audit(app, frame, "storage, drilled")
+    for mode in ["Fitxers grans", "Fitxers antics", "Duplicats", "Mosaic"]:
+        act(find(frame, "radio button", mode))
+        wait_for(lambda: app.state()["storageMode"] == mode, f"storage mode {mode}")
+        audit(app, frame, f"storage, {mode}")
+        if mode == "Fitxers grans":
+            picker = find(frame, "combo box")
+            if "Mida mínima" not in [t for (t, r) in relations(picker)]:
+                raise Failure("the size picker has no label relation")
+            row = find(frame, "push button", contains="GB")
+            name = row.name.split(",")[0]
+            open_sheet(app, frame, row, name)
+            close_sheet(app, name)
+        if mode == "Duplicats":
+            compare = find(frame, "push button", "Compara les còpies")
+            focus(compare)
+            act(compare)
+            sheet = wait_for(lambda: next((w for w in app.windows() if a11y.is_showing(w)
+                                           and w.getRoleName() == "dialog"), None),
+                             "the comparison sheet")
+            audit(app, sheet, "comparison sheet")
+            close_sheet(app, sheet.name)
+    del focus_now
+
+
+def applications_flow(app):
+    frame = go(app, "Aplicacions")
+    field = find(frame, "text", "Cerca una aplicació")
+    field.queryEditableText().setTextContents("llenc\u0327")  # decomposed, as pasted
+    wait_for(lambda: len(find_all(frame, "push button", "Llenç")) == 1
+             and not find_all(frame, "push button", "Taller"), "the search filter")
+    field.queryEditableText().setTextContents("")
+    wait_for(lambda: find_all(frame, "push button", "Taller"), "the search cleared")
+    act(find(frame, "radio button", "Possibles restes"))
+    wait_for(lambda: not find_all(frame, "push button", "Taller"), "the remnants filter")
+    act(find(frame, "radio button", "Totes"))
+    sort = find(frame, "combo box")
+    if "Ordena per" not in [t for (t, r) in relations(sort)]:
+        raise Failure("the sort picker has no label relation")
+    choose(sort, 1)  # Nom
+    wait_for(lambda: find(frame, "combo box").name == "Nom", "sort by name")
+    rows = [n.name for n in find_all(frame, "push button") if n.name in
+            ("Estudi antic · restes", "Llenç", "Ona", "Òrbita", "Taller", "Visor del sistema")]
+    if rows != ["Estudi antic · restes", "Llenç", "Ona", "Òrbita", "Taller", "Visor del sistema"]:
+        raise Failure(f"sorted by name the rows read {rows}")
+    audit(app, frame, "applications")
+
+    row = find(frame, "push button", "Taller")
+    sheet = open_sheet(app, frame, row, "Taller")
+    boxes = find_all(sheet, "check box")
+    act(boxes[0])
+    wait_for(lambda: a11y.checked(find_all(sheet, "check box")[0]), "a component ticked")
+    find(sheet, contains="Total seleccionat")
+    act(find(sheet, "push button", "Revisa la selecció"))
+    confirm = find(sheet, "push button", "Confirma la simulació")
+    audit(app, sheet, "uninstall review")
+    act(confirm)
+    alert = wait_for(lambda: next((w for w in app.windows() if a11y.is_showing(w)
+                                   and w.getRoleName() == "alert"), None), "the alert")
+    history = app.state()["history"]
+    act(find(alert, "push button", "Confirma la simulació"))
+    wait_for(lambda: app.state()["history"] == history + 1, "the uninstall record")
+    find(sheet, contains="Simulació completada")
+    close_sheet(app, "Taller")
+    not_in_sidebar(app, "after the uninstall sheet")
+
+
+def performance_flow(app):
+    frame = go(app, "Rendiment")
+    for bar, figure in [("Processador", "18 %"), ("Memòria", "Baixa"), ("Disc", "128 GB")]:
+        node = find(frame, "progress bar", bar)
+        if figure not in node.description:
+            raise Failure(f"the {bar} gauge reads {node.description!r}")
+    act(find(frame, "radio button", "Memòria"))
+    chart = find(frame, "chart")
+    wait_for(lambda: chart.description.startswith("Memòria"), "the chart on memory")
+    focus(chart)
+    key("Right")
+    wait_for(lambda: ": " in chart.description.split(". Escala")[0], "the inspector's readout")
+    first = chart.description
+    key("Right")
+    wait_for(lambda: chart.description != first, "the readout moving")
+    choose(find(frame, "combo box", "Tots"), 1)  # the processes in the background
+    find(frame, "combo box", "En segon pla")
+    audit(app, frame, "performance")
+
+
+def privacy_flow(app):
+    frame = go(app, "Privacitat")
+    how = find(frame, "push button", "Com revisar-ho a macOS")
+    sheet = "Revisió als ajustos de macOS"
+    open_sheet(app, frame, how, sheet)
+    close_sheet(app, sheet, "Entesos")
+    not_in_sidebar(app, "after the guidance sheet")
+    act(find(frame, "check box", contains="Vull explorar"))
+    reveal = find(frame, "push button", "Revisa l’exemple")
+    wait_for(lambda: "Press" in a11y.actions(reveal), "the example enabled")
+    act(reveal)
+    wait_for(lambda: a11y.find(frame, contains="fictici", timeout=5), "the browser example")
+    audit(app, frame, "privacy, opted in")
+
+
+def history_flow(app):
+    frame = go(app, "Historial")
+    before = len(find_all(frame, "push button", "Revisió d’aplicacions"))
+    act(find(frame, "check box", "Només completades"))
+    wait_for(lambda: len(find_all(frame, "push button", "Revisió d’aplicacions")) < before
+             or before == 0, "the completed filter")
+    audit(app, frame, "history, filtered")
+    row = find(frame, "push button", "Revisió de temporals")
+    open_sheet(app, frame, row, "Revisió de temporals")
+    close_sheet(app, "Revisió de temporals")
+
+
+FLOWS = [sections_and_menu, every_setting, cleanup_flow, storage_flow, applications_flow,
+         performance_flow, privacy_flow, history_flow]
+
+
+def main(host):
+    app = a11y.App(host)
+    failures = []
+    try:
+        for flow in FLOWS:
+            started = time.monotonic()
+            try:
+                flow(app)
+                print(f"PASS {flow.__name__} ({time.monotonic() - started:.1f} s)")
+            except Exception as error:  # every flow runs, each failure is named
+                failures.append(flow.__name__)
+                print(f"FAIL {flow.__name__}: {error}")
+                traceback.print_exc(limit=3)
+    finally:
+        app.close()
+    print(f"{len(FLOWS) - len(failures)} of {len(FLOWS)} flows passed")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1]))
