@@ -132,13 +132,15 @@ class App:
                         f"the window {name!r}")
 
     def close(self):
+        """Ends the app as its probe's input ends; returns its exit status."""
         if self.process.poll() is None:
             self.process.stdin.close()
             try:
-                self.process.wait(5)
+                self.process.wait(30)
             except subprocess.TimeoutExpired:
                 self.process.kill()
                 self.process.wait()
+        return self.process.returncode
 
 
 def is_showing(node):

@@ -37,6 +37,11 @@ def choose(combo, steps):
     key(*(["Down"] * steps), "Return")
 
 
+def plain(text):
+    """Text as it is heard: a no-break space is a space, runs of space are one."""
+    return " ".join(text.replace("\xa0", " ").split())
+
+
 def extents(node):
     try:
         e = node.queryComponent().getExtents(a11y.pyatspi.DESKTOP_COORDS)
@@ -77,12 +82,12 @@ def audit(app, window, where, moving=()):
             problems.append(f"an unnamed focusable {role} under {a11y.describe(node.parent)}")
         bus.extend(a11y.strings(node))
     problems.extend(out_of_order(window))
-    readable = "\n".join(bus)
+    readable = plain("\n".join(bus))
     for entry in app.texts():
         if entry["window"] != window.name:
             continue
         for text in entry["texts"]:
-            shown = text.rstrip("…").strip()  # an elided text is read whole
+            shown = plain(text.rstrip("…"))  # an elided text is read whole
             if any(shown.endswith(suffix) for suffix in moving):
                 continue  # changes faster than the walk: checked by its own step
             if shown and shown not in readable:
@@ -139,6 +144,22 @@ def sections_and_menu(app):
     menu = find(app.frame(), "menu item", "Neteja", showing=False)
     act(menu)
     wait_for(lambda: app.state()["section"] == "Neteja", "Neteja from the menu")
+    # A shortcut of the home screen: the storage screen in its large-files mode.
+    frame = go(app, "Inici")
+    act(find(frame, "push button", "Fitxers grans"))
+    wait_for(lambda: app.state()["section"] == "Espai"
+             and app.state()["storageMode"] == "Fitxers grans", "the large files shortcut")
+    act(find(frame, "radio button", "Mosaic"))
+    # The About box, from its menu item.
+    act(find(app.frame(), "menu item", "Quant a vesk", showing=False))
+    about = app.window("Quant a vesk")
+    audit(app, about, "About box")
+    buttons = find_all(about, "push button")
+    if len(buttons) != 1:
+        raise Failure(f"the About box offers {[b.name for b in buttons]}")
+    act(buttons[0])
+    wait_for(lambda: all(w["title"] != "Quant a vesk" for w in app.state()["windows"]),
+             "the About box to close")
 
 
 def every_setting(app):
@@ -175,6 +196,14 @@ def every_setting(app):
         act(tab)
         wait_for(lambda: a11y.selected(tab), f"tab {tab.name} selected")
         audit(app, window, f"settings, {tab.name}")
+        if tab.name == "Exclusions":
+            removes = len(find_all(window, "push button", "Retira de l’exemple"))
+            act(find(window, "push button", "Afegeix"))
+            wait_for(lambda: len(find_all(window, "push button", "Retira de l’exemple"))
+                     == removes + 1, "an example exclusion added")
+            act(find_all(window, "push button", "Retira de l’exemple")[0])
+            wait_for(lambda: len(find_all(window, "push button", "Retira de l’exemple"))
+                     == removes, "an example exclusion removed")
         if tab.name == "Neteja":
             box = find(window, "check box", "Fitxers temporals")
             act(box)
@@ -380,6 +409,14 @@ def history_flow(app):
     close_sheet(app, "Revisió de temporals")
 
 
+def close_leftovers(app):
+    """After a failed flow: closes what it left open, so the next one starts clean."""
+    for _ in range(3):
+        if not any(w["modal"] for w in app.state()["windows"]):
+            return
+        key("Escape")
+
+
 FLOWS = [sections_and_menu, every_setting, cleanup_flow, storage_flow, applications_flow,
          performance_flow, privacy_flow, history_flow]
 
@@ -397,8 +434,12 @@ def main(host):
                 failures.append(flow.__name__)
                 print(f"FAIL {flow.__name__}: {error}")
                 traceback.print_exc(limit=3)
+                close_leftovers(app)
     finally:
-        app.close()
+        code = app.close()
+    if code != 0:  # a crash, or a sanitizer's report at exit
+        failures.append("exit")
+        print(f"FAIL the app ended with {code}")
     print(f"{len(FLOWS) - len(failures)} of {len(FLOWS)} flows passed")
     return 1 if failures else 0
 

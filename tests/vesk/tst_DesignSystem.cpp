@@ -11,6 +11,7 @@
 #include "DesignSystem/MetricCard.h"
 #include "DesignSystem/Page.h"
 #include "DesignSystem/PrimaryButton.h"
+#include "DesignSystem/SegmentedControl.h"
 #include "DesignSystem/SymbolView.h"
 #include "DesignSystem/TextLabel.h"
 #include "DesignSystem/TextMeasure.h"
@@ -25,11 +26,13 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDirIterator>
 #include <QPainter>
 #include <QProgressBar>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QSvgRenderer>
 #include <QTest>
 #include <QVBoxLayout>
@@ -92,6 +95,8 @@ class tst_DesignSystem : public QObject
 private slots:
     void initTestCase() { TestApp::prepareApplication(); }
     void everyUsedSymbolHasAnIcon();
+    void accessibleActionsClick_data();
+    void accessibleActionsClick();
     void iconsAreTintedAndSharp();
     void unknownSymbolDrawsAFallback();
     void leavesAreClosedInsideTheirBox_data();
@@ -554,6 +559,46 @@ void tst_DesignSystem::drawnAtTheDeviceResolution()
         doubled.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), single);
     QVERIFY2(drift < 0.01, qPrintable(QString::number(drift)));
     QVERIFY2(detailedBlocks(doubled) > 0.001, qPrintable(QString::number(detailedBlocks(doubled))));
+}
+
+// A screen reader's action on a control is a click: the owner hears what a
+// mouse click tells it, and the control reads its new state.
+void tst_DesignSystem::accessibleActionsClick_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::newRow("toggle") << QAccessibleActionInterface::toggleAction();
+    QTest::newRow("press") << QAccessibleActionInterface::pressAction();
+}
+
+void tst_DesignSystem::accessibleActionsClick()
+{
+    QFETCH(QString, action);
+    SegmentedControl segments(QStringLiteral("Vista"), {QStringLiteral("A"), QStringLiteral("B")});
+    segments.setCurrentIndex(0);
+    QSignalSpy chosen(&segments, &SegmentedControl::currentIndexChanged);
+    auto *second = segments.findChildren<QAbstractButton *>().at(1);
+    QAccessibleInterface *segment = QAccessible::queryAccessibleInterface(second);
+    QCOMPARE(segment->role(), QAccessible::RadioButton);
+    QCOMPARE(QAccessible::queryAccessibleInterface(&segments)->role(), QAccessible::Grouping);
+    QVERIFY(segment->actionInterface()->actionNames().contains(action));
+    segment->actionInterface()->doAction(action);
+    QCOMPARE(chosen.size(), 1);
+    QCOMPARE(chosen.first().first().toInt(), 1);
+    QVERIFY(segment->state().checked);
+
+    QCheckBox box(QStringLiteral("Tria"));
+    QSignalSpy clicked(&box, &QCheckBox::clicked);
+    QAccessibleInterface *tick = QAccessible::queryAccessibleInterface(&box);
+    QCOMPARE(tick->role(), QAccessible::CheckBox);
+    tick->actionInterface()->doAction(action);
+    QCOMPARE(clicked.size(), 1);
+    QVERIFY(box.isChecked() && tick->state().checked);
+
+    // A disabled control offers no action and ignores one.
+    box.setEnabled(false);
+    QVERIFY(!tick->actionInterface()->actionNames().contains(action));
+    tick->actionInterface()->doAction(action);
+    QCOMPARE(clicked.size(), 1);
 }
 
 QTEST_MAIN(tst_DesignSystem)

@@ -21,6 +21,7 @@
 #include <QTest>
 
 using namespace vesk;
+using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
 
 namespace {
@@ -262,8 +263,15 @@ void tst_Shell::settingsLinkAndAboutLeaveTheSelection()
     app->showAbout();
     QMessageBox *about = app->aboutBox();
     QVERIFY(about);
-    QVERIFY(about->text().contains(QStringLiteral("0.1 · Demostració")));
-    QVERIFY(about->informativeText().contains(QStringLiteral("El teu Mac, en forma.")));
+    const QString shown = QString(about->text()).replace(QStringLiteral("&nbsp;"), u" "_s);
+    QVERIFY(shown.contains(QStringLiteral("0.1 · Demostració")));
+    QVERIFY(shown.contains(QStringLiteral("El teu Mac, en forma.")));
+    // Wide enough for its longest line, which never wraps; a plain button.
+    QTRY_VERIFY(about->isVisible());
+    const QString longest = QStringLiteral("Prototip local sense operacions reals.");
+    QVERIFY(shown.contains(longest));
+    QVERIFY(about->width() > about->fontMetrics().horizontalAdvance(longest));
+    QVERIFY(about->button(QMessageBox::Ok)->icon().isNull());
     // The application's icon, the one the desktop entry names.
     QImage icon =
         about->iconPixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);

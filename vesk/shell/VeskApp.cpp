@@ -10,6 +10,7 @@
 #include "settings/SettingsView.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace vesk {
 
@@ -51,15 +52,23 @@ void VeskApp::showAbout()
         m_about->setAttribute(Qt::WA_DeleteOnClose);
         m_about->setWindowTitle(tr("Quant a vesk"));
         m_about->setTextFormat(Qt::RichText);
-        m_about->setText(QStringLiteral("<b>vesk</b><br>") +
-                         tr("0.1 · Demostració").toHtmlEscaped());
-        m_about->setInformativeText(
-            tr("El teu Mac, en forma.\nPrototip local sense operacions reals.")
-                .toHtmlEscaped()
-                .replace(QLatin1Char('\n'), QStringLiteral("<br>")));
+        // One label, read in the order it is shown (a message box adds its
+        // informative text after its buttons), and lines that never wrap:
+        // the box takes the width its longest line needs.
+        const auto line = [](const QString &text) {
+            return text.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;"));
+        };
+        QStringList lines{QStringLiteral("<b>vesk</b>"), line(tr("0.1 · Demostració")), QString()};
+        for (const QString &text :
+             tr("El teu Mac, en forma.\nPrototip local sense operacions reals.").split(u'\n'))
+            lines << line(text);
+        m_about->setText(lines.join(QStringLiteral("<br>")));
         m_about->setIconPixmap(
             AppIconEngine::icon().pixmap(QSize(64, 64), m_mainWindow->devicePixelRatioF()));
         m_about->setStandardButtons(QMessageBox::Ok);
+        // The style puts a stock icon on dialog buttons; no other button of
+        // vesk has one.
+        m_about->button(QMessageBox::Ok)->setIcon(QIcon());
         m_about->setWindowModality(Qt::WindowModal);
     }
     m_about->open();
