@@ -7,15 +7,17 @@
 
 namespace vesk {
 
-Preferences::Preferences(QSettings &store, QObject *parent) : QObject(parent), m_store(store)
+Preferences::Preferences(PreferenceStore &store, QObject *parent) : QObject(parent), m_store(store)
 {
     // Read once, in this order; the initialiser never writes.
-    if (const auto text = SettingsReader::string(m_store, appearanceKey))
+    if (const auto text = SettingsReader::string(m_store.value(appearanceKey)))
         m_appearance = fromRawValue<Appearance>(*text).value_or(Appearance::system);
-    if (const auto text = SettingsReader::string(m_store, startSectionKey))
+    if (const auto text = SettingsReader::string(m_store.value(startSectionKey)))
         m_startSection = fromRawValue<Section>(*text).value_or(Section::home);
-    m_preselectLowRisk = SettingsReader::boolean(m_store, preselectLowRiskKey).value_or(true);
-    m_compactCards = SettingsReader::boolean(m_store, compactCardsKey).value_or(false);
+    m_preselectLowRisk = SettingsReader::boolean(m_store.value(preselectLowRiskKey)).value_or(true);
+    // Read the platform's way, as other tools write it: 1/0, yes/no count.
+    m_compactCards =
+        SettingsReader::platformBoolean(m_store.value(compactCardsKey)).value_or(false);
 }
 
 void Preferences::setAppearance(Appearance value)
@@ -75,10 +77,7 @@ void Preferences::write(QLatin1String key, const QVariant &value)
 {
     // Written at once so that a crash or a killed process loses nothing; the
     // member above already holds the value whatever the store says.
-    m_store.setValue(key, value);
-    m_store.sync();
-    // A format error only says the old file could not be parsed; it is rewritten whole.
-    m_lastWriteSucceeded = m_store.status() != QSettings::AccessError;
+    m_lastWriteSucceeded = m_store.setValue(key, value);
 }
 
 } // namespace vesk

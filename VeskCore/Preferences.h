@@ -4,10 +4,10 @@
 #pragma once
 
 #include "Models.h"
+#include "PreferenceStore.h"
 
 #include <QObject>
 #include <QSet>
-#include <QSettings>
 
 namespace vesk {
 
@@ -32,7 +32,7 @@ class Preferences : public QObject
                    NOTIFY excludedCategoriesChanged)
 
 public:
-    explicit Preferences(QSettings &store, QObject *parent = nullptr);
+    explicit Preferences(PreferenceStore &store, QObject *parent = nullptr);
 
     static constexpr QLatin1String appearanceKey{"appearance"};
     static constexpr QLatin1String startSectionKey{"startSection"};
@@ -66,7 +66,7 @@ signals:
 private:
     void write(QLatin1String key, const QVariant &value);
 
-    QSettings &m_store;
+    PreferenceStore &m_store;
     Appearance m_appearance = Appearance::system;
     Section m_startSection = Section::home;
     bool m_preselectLowRisk = true;

@@ -3,20 +3,28 @@
 
 #pragma once
 
-#include <QSettings>
 #include <QString>
+#include <QVariant>
 
 #include <optional>
 
 namespace vesk::SettingsReader {
 
-// Typed readers over a settings store that may hold anything: a file edited by
-// hand, written by another version, or damaged. An INI file keeps every value
-// as text, so a real Boolean and the texts "true" and "false" are the only
-// Booleans; "no", "1" or "yes" are not. Each reader yields nothing when the
-// key is missing or holds a value of another kind.
+// Typed readers over a stored value that may be anything: a file edited by
+// hand, written by another version or another tool, or damaged. Each yields
+// nothing when the value is missing or of another kind.
 
-std::optional<QString> string(const QSettings &settings, QAnyStringView key);
-std::optional<bool> boolean(const QSettings &settings, QAnyStringView key);
+// A text.
+std::optional<QString> string(const QVariant &value);
+
+// A strict Boolean: a real Boolean, or the texts "true" and "false" (an INI
+// file keeps every value as text). "no", "1" or "yes" are not Booleans.
+std::optional<bool> boolean(const QVariant &value);
+
+// The platform's Boolean reading, as other tools write Booleans: a real
+// Boolean; a number, true unless zero; the texts "true"/"false", "yes"/"no"
+// (any letter case) and numbers written as text. Anything else reads false;
+// only a missing value yields nothing.
+std::optional<bool> platformBoolean(const QVariant &value);
 
 } // namespace vesk::SettingsReader

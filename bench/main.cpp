@@ -10,6 +10,7 @@
 #include "FirstPaintProbe.h"
 #include "Stats.h"
 #include "VeskCore/Display.h"
+#include "VeskCore/SettingsFile.h"
 #include "settings/SettingsView.h"
 #include "shell/Launcher.h"
 #include "shell/MainWindow.h"
@@ -25,7 +26,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -340,7 +340,8 @@ int main(int argc, char *argv[])
 {
     if (argc > 1 && qstrcmp(argv[1], "--child-startup") == 0) {
         int childArgc = 1;
-        return launch(childArgc, argv, [](VeskApp &vesk) { new FirstPaintProbe(vesk.mainWindow()); });
+        return launch(childArgc, argv,
+                      [](VeskApp &vesk) { new FirstPaintProbe(vesk.mainWindow()); });
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -370,7 +371,7 @@ int main(int argc, char *argv[])
                 runCount, switchCount);
     measureStartup(runCount, home.path(), json);
 
-    QSettings store(home.filePath(QStringLiteral("bench.conf")), QSettings::IniFormat);
+    SettingsFile store(home.filePath(QStringLiteral("bench.conf")));
     VeskApp application(store, false);
     MainWindow *window = application.mainWindow();
     window->show();

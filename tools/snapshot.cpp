@@ -8,6 +8,7 @@
 //   vesk-snapshot --section Espai --size 1100x760 --appearance Fosc --ratio 2 --out espai.png
 //   vesk-snapshot --settings "Quant a" --appearance Clar --out about.png
 
+#include "VeskCore/SettingsFile.h"
 #include "settings/SettingsView.h"
 #include "shell/Launcher.h"
 #include "shell/MainWindow.h"
@@ -17,7 +18,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QPainter>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -77,7 +77,7 @@ int main(int argc, char *argv[])
     parser.process(app);
 
     QTemporaryDir dir;
-    QSettings store(dir.filePath(QStringLiteral("vesk.conf")), QSettings::IniFormat);
+    vesk::SettingsFile store(dir.filePath(QStringLiteral("vesk.conf")));
     vesk::VeskApp vesk(store, platformDark);
     const auto chosenAppearance = vesk::fromRawValue<vesk::Appearance>(parser.value(appearance));
     vesk.preferences().setAppearance(chosenAppearance.value_or(vesk::Appearance::light));

@@ -3,6 +3,7 @@
 
 #include "VeskCore/NavigationState.h"
 #include "VeskCore/Preferences.h"
+#include "VeskCore/SettingsFile.h"
 
 #include <QMetaProperty>
 #include <QSignalSpy>
@@ -79,8 +80,20 @@ void tst_Preferences::readsStoredValues_data()
         Appearance::light, Section::applications, true, false);
     row("no is not a Boolean", "[General]\npreselectLowRisk=no\ncompactCards=no\n",
         Appearance::system, Section::home, true, false);
-    row("numbers are not Booleans", "[General]\npreselectLowRisk=0\ncompactCards=1\n",
-        Appearance::system, Section::home, true, false);
+    // Only preselectLowRisk is strict; compactCards is read the platform's
+    // way, as other tools write Booleans.
+    row("numbers", "[General]\npreselectLowRisk=0\ncompactCards=1\n", Appearance::system,
+        Section::home, true, true);
+    row("zero", "[General]\ncompactCards=0\n", Appearance::system, Section::home, true, false);
+    row("yes", "[General]\ncompactCards=YES\n", Appearance::system, Section::home, true, true);
+    row("other text", "[General]\ncompactCards=si\n", Appearance::system, Section::home, true,
+        false);
+    row("quoted, with a comment", "[General]\nappearance=\"Fosc\" ; dark\ncompactCards=true\n",
+        Appearance::dark, Section::home, true, true);
+    row("keys before any section", "appearance=Clar\n[Other]\nappearance=Fosc\n", Appearance::light,
+        Section::home, true, false);
+    row("the last one wins", "[General]\nappearance=Clar\n[General]\nappearance=Fosc\n",
+        Appearance::dark, Section::home, true, false);
     row("lists are not strings", "[General]\nappearance=Fosc, Clar\npreselectLowRisk=a, b\n",
         Appearance::system, Section::home, true, false);
     row("byte arrays are not strings", "[General]\nappearance=@ByteArray(Fosc)\n",
@@ -100,7 +113,7 @@ void tst_Preferences::readsStoredValues()
     QFETCH(bool, preselect);
     QFETCH(bool, compact);
 
-    QSettings store(writeIni(m_dir, ini), QSettings::IniFormat);
+    SettingsFile store(writeIni(m_dir, ini));
     const Preferences preferences(store);
     QCOMPARE(preferences.appearance(), appearance);
     QCOMPARE(preferences.startSection(), startSection);
@@ -113,7 +126,7 @@ void tst_Preferences::freshStoreWritesNothing()
 {
     const QString path = m_dir.filePath(QStringLiteral("fresh.conf"));
     {
-        QSettings store(path, QSettings::IniFormat);
+        SettingsFile store(path);
         const Preferences preferences(store);
         QCOMPARE(preferences.appearance(), Appearance::system);
     }
@@ -123,7 +136,7 @@ void tst_Preferences::freshStoreWritesNothing()
 void tst_Preferences::writesThroughOnEveryAssignment()
 {
     const QString path = writeIni(m_dir, "");
-    QSettings store(path, QSettings::IniFormat);
+    SettingsFile store(path);
     Preferences preferences(store);
     QSignalSpy compact(&preferences, &Preferences::compactCardsChanged);
 
@@ -147,15 +160,15 @@ void tst_Preferences::valuesSurviveARestart()
 {
     const QString path = writeIni(m_dir, "");
     {
-        QSettings store(path, QSettings::IniFormat);
+        SettingsFile store(path);
         Preferences preferences(store);
         preferences.setAppearance(Appearance::light);
         preferences.setStartSection(Section::storage);
         preferences.setPreselectLowRisk(false);
         preferences.setCompactCards(true);
     }
-    // A restart: the same text under a path Qt has not cached.
-    QSettings restarted(writeIni(m_dir, readFile(path)), QSettings::IniFormat);
+    // A restart: the file as it was written.
+    SettingsFile restarted(writeIni(m_dir, readFile(path)));
     const Preferences preferences(restarted);
     QCOMPARE(preferences.appearance(), Appearance::light);
     QCOMPARE(preferences.startSection(), Section::storage);
@@ -167,7 +180,7 @@ void tst_Preferences::excludedCategoriesStayInMemory()
 {
     const QString path = writeIni(m_dir, "[General]\nappearance=Fosc\n");
     const QByteArray before = readFile(path);
-    QSettings store(path, QSettings::IniFormat);
+    SettingsFile store(path);
     Preferences preferences(store);
     QSignalSpy excluded(&preferences, &Preferences::excludedCategoriesChanged);
 
@@ -183,13 +196,13 @@ void tst_Preferences::excludedCategoriesStayInMemory()
 void tst_Preferences::corruptFileFallsBackAndRecovers()
 {
     const QString path = writeIni(m_dir, "\xff\xfe\x00junk\n[General\nappearance=Fosc");
-    QSettings store(path, QSettings::IniFormat);
+    SettingsFile store(path);
     Preferences preferences(store);
     preferences.setStartSection(Section::history);
     QCOMPARE(preferences.startSection(), Section::history);
 
     // The rewritten file reads back cleanly after a restart.
-    QSettings restarted(writeIni(m_dir, readFile(path)), QSettings::IniFormat);
+    SettingsFile restarted(writeIni(m_dir, readFile(path)));
     const Preferences again(restarted);
     QCOMPARE(again.startSection(), Section::history);
 }
@@ -200,7 +213,7 @@ void tst_Preferences::unwritableStoreKeepsSessionValues()
     // the file makes every write fail for every user.
     const QString path = m_dir.filePath(QStringLiteral("a-directory.conf"));
     QVERIFY(QDir().mkpath(path));
-    QSettings store(path, QSettings::IniFormat);
+    SettingsFile store(path);
     Preferences preferences(store);
     QCOMPARE(preferences.appearance(), Appearance::system);
 
@@ -242,7 +255,7 @@ void tst_Preferences::propertiesReachTheStore()
 {
     const QString path = writeIni(m_dir, QByteArray());
     {
-        QSettings store(path, QSettings::IniFormat);
+        SettingsFile store(path);
         Preferences preferences(store);
         QSignalSpy changed(&preferences, &Preferences::appearanceChanged);
         QVERIFY(preferences.setProperty("appearance", QVariant::fromValue(Appearance::dark)));

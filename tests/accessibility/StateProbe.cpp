@@ -27,8 +27,7 @@
 using namespace vesk;
 
 StateProbe::StateProbe(VeskApp &app)
-    : QObject(&app), m_app(app),
-      m_notifier(new QSocketNotifier(0, QSocketNotifier::Read, this))
+    : QObject(&app), m_app(app), m_notifier(new QSocketNotifier(0, QSocketNotifier::Read, this))
 {
     m_input.open(stdin, QIODevice::ReadOnly);
     connect(m_notifier, &QSocketNotifier::activated, this, &StateProbe::readCommand);
@@ -80,7 +79,8 @@ QJsonObject describe(const QWidget *widget)
 {
     if (!widget)
         return {};
-    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(const_cast<QWidget *>(widget));
+    QAccessibleInterface *iface =
+        QAccessible::queryAccessibleInterface(const_cast<QWidget *>(widget));
     return {{QStringLiteral("class"), QString::fromLatin1(widget->metaObject()->className())},
             {QStringLiteral("name"), iface ? iface->text(QAccessible::Name) : QString()},
             {QStringLiteral("window"), widget->window()->windowTitle()}};
@@ -97,7 +97,8 @@ QByteArray StateProbe::state() const
             windows.append(QJsonObject{
                 {QStringLiteral("class"), QString::fromLatin1(top->metaObject()->className())},
                 {QStringLiteral("title"), top->windowTitle()},
-                {QStringLiteral("modal"), top->isModal() || top->windowModality() != Qt::NonModal}});
+                {QStringLiteral("modal"),
+                 top->isModal() || top->windowModality() != Qt::NonModal}});
     }
     QJsonObject json{
         {QStringLiteral("section"), rawValue(m_app.navigation().selection())},

@@ -3,12 +3,12 @@
 
 #pragma once
 
+#include "VeskCore/SettingsFile.h"
 #include "shell/Launcher.h"
 #include "shell/VeskApp.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -26,13 +26,13 @@ public:
             if (file.open(QIODevice::WriteOnly))
                 file.write(ini);
         }
-        m_store = std::make_unique<QSettings>(path, QSettings::IniFormat);
+        m_store = std::make_unique<vesk::SettingsFile>(path);
         m_app = std::make_unique<vesk::VeskApp>(*m_store, false);
     }
 
     vesk::VeskApp &operator*() { return *m_app; }
     vesk::VeskApp *operator->() { return m_app.get(); }
-    QString settingsPath() const { return m_store->fileName(); }
+    QString settingsPath() const { return m_store->path(); }
     QByteArray settingsText() const
     {
         QFile file(settingsPath());
@@ -44,6 +44,6 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    std::unique_ptr<QSettings> m_store;
+    std::unique_ptr<vesk::SettingsFile> m_store;
     std::unique_ptr<vesk::VeskApp> m_app;
 };

@@ -16,7 +16,9 @@
 #include "VeskCore/Display.h"
 #include "VeskCore/NavigationState.h"
 #include "VeskCore/Preferences.h"
+#include "VeskCore/QSettingsStore.h"
 #include "VeskCore/ScanTask.h"
+#include "VeskCore/SettingsFile.h"
 #include "settings/SettingsView.h"
 #include "shell/MainWindow.h"
 #include "shell/RootView.h"
@@ -34,6 +36,7 @@
 #include <QPointer>
 #include <QRandomGenerator>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QTest>
 
 #include <unistd.h>
@@ -387,7 +390,13 @@ void tst_Reliability::corruptSettings()
         file.write(bytes);
         file.close();
 
-        QSettings store(path, QSettings::IniFormat);
+        // The platform's own INI reader is the reference: a file that earlier
+        // versions (which used it) read, vesk reads the same.
+        QSettings reference(path, QSettings::IniFormat);
+        QSettingsStore referenceStore(reference);
+        const Preferences expected(referenceStore);
+
+        SettingsFile store(path);
         // Every fifth file gets the whole application; the rest the
         // preferences alone, which is all that reads the file.
         std::unique_ptr<VeskApp> app;
@@ -400,10 +409,10 @@ void tst_Reliability::corruptSettings()
 
         QVERIFY(appearances.contains(preferences.appearance()));
         QVERIFY(sections.contains(preferences.startSection()));
-        // Nothing readable as "Fosc"/"Clar"/"Sistema" means the default.
-        const QString stored = store.value(QStringLiteral("appearance")).toString();
-        if (!fromRawValue<Appearance>(stored))
-            QCOMPARE(preferences.appearance(), Appearance::system);
+        QCOMPARE(preferences.appearance(), expected.appearance());
+        QCOMPARE(preferences.startSection(), expected.startSection());
+        QCOMPARE(preferences.preselectLowRisk(), expected.preselectLowRisk());
+        QCOMPARE(preferences.compactCards(), expected.compactCards());
         if (app)
             QCOMPARE(app->navigation().selection(), preferences.startSection());
 
@@ -451,7 +460,7 @@ void tst_Reliability::unreadableAndReadOnlySettings()
     }
 
     {
-        QSettings store(path, QSettings::IniFormat);
+        SettingsFile store(path);
         VeskApp app(store, false);
         app.mainWindow()->show();
         Preferences &preferences = app.preferences();

@@ -8,10 +8,13 @@
 #include "MainWindow.h"
 #include "SystemAppearance.h"
 #include "VeskApp.h"
+#include "VeskCore/QSettingsStore.h"
+#include "VeskCore/SettingsFile.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTranslator>
 
 namespace vesk {
@@ -30,6 +33,13 @@ void installQtCatalan()
         delete translator;
 }
 } // namespace
+
+QString settingsPath()
+{
+    // untranslated: file names
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/vesk/vesk.conf");
+}
 
 bool prepareApplication()
 {
@@ -55,7 +65,13 @@ int launch(int argc, char *argv[], const std::function<void(VeskApp &)> &shown)
     QApplication::setDesktopFileName(QStringLiteral(VESK_APP_ID));
     const bool platformDark = prepareApplication();
 
-    QSettings store;
+#ifdef Q_OS_MACOS
+    // The bundle's preferences domain, read and written by the platform.
+    QSettings settings;
+    QSettingsStore store(settings);
+#else
+    SettingsFile store(settingsPath());
+#endif
     VeskApp vesk(store, platformDark);
     vesk.mainWindow()->show();
     if (shown)

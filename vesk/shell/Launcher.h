@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <QString>
+
 #include <functional>
 
 namespace vesk {
@@ -14,6 +16,10 @@ class VeskApp;
 // called right after the window is shown; the start-up benchmark and the
 // accessibility test's host use it.
 int launch(int argc, char *argv[], const std::function<void(VeskApp &)> &shown = {});
+
+// The user's settings file off macOS, where the platform's INI file would be
+// (~/.config/vesk/vesk.conf on Linux).
+QString settingsPath();
 
 // The look every vesk process starts with: the Fusion style, the bundled
 // faces and the interface font. Returns whether the platform's own palette,

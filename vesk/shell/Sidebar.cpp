@@ -149,8 +149,7 @@ void Sidebar::followSharedState()
                 } else if (!m_list->selectionModel()->hasSelection()) {
                     // Unselected, or cleared before a new row is selected:
                     // once the change is over, the list shows the section.
-                    QMetaObject::invokeMethod(this, &Sidebar::showSelection,
-                                              Qt::QueuedConnection);
+                    QMetaObject::invokeMethod(this, &Sidebar::showSelection, Qt::QueuedConnection);
                 }
             });
     connect(&m_shared.navigation, &NavigationState::selectionChanged, this,
@@ -174,7 +173,8 @@ bool Sidebar::showsScanIndicator() const
 void Sidebar::choose(const QModelIndex &row)
 {
     if (row.isValid())
-        m_shared.navigation.setSelection(Section(row.data(SidebarRowDelegate::SectionRole).toInt()));
+        m_shared.navigation.setSelection(
+            Section(row.data(SidebarRowDelegate::SectionRole).toInt()));
     showSelection();
 }
 

@@ -14,7 +14,7 @@
 
 namespace vesk {
 
-VeskApp::VeskApp(QSettings &store, bool platformPrefersDark, QObject *parent)
+VeskApp::VeskApp(PreferenceStore &store, bool platformPrefersDark, QObject *parent)
     : QObject(parent), m_session(std::make_shared<DemoProvider>()), m_preferences(store),
       m_navigation(m_preferences.startSection()), m_system(platformPrefersDark),
       m_theme(m_preferences, m_system)

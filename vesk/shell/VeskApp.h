@@ -17,11 +17,10 @@
 
 #include <memory>
 
-class QSettings;
-
 namespace vesk {
 
 class MainWindow;
+class PreferenceStore;
 
 // The application: the three shared objects (made once, in this order: the
 // demo session, the preferences, the navigation state opening on the stored
@@ -33,7 +32,7 @@ class VeskApp : public QObject
 
 public:
     // `platformPrefersDark`: see SystemAppearance.
-    VeskApp(QSettings &store, bool platformPrefersDark, QObject *parent = nullptr);
+    VeskApp(PreferenceStore &store, bool platformPrefersDark, QObject *parent = nullptr);
     ~VeskApp() override;
 
     DemoSession &session() { return m_session; }
