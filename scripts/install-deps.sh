@@ -9,7 +9,7 @@ packages=(
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
     libgl-dev fonts-inter fonts-quicksand fonttools
     appstream desktop-file-utils
-    xvfb dbus at-spi2-core python3-pyatspi xdotool
+    xvfb dbus at-spi2-core python3-pyatspi xdotool clang libclang-rt-14-dev
 )
 
 missing=()
