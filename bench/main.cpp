@@ -25,16 +25,37 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPixmapCache>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <chrono>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <cstdio>
 
 using namespace vesk;
 using namespace Qt::StringLiterals;
 
 namespace {
+
+double heapInUseMib()
+{
+#ifdef __GLIBC__
+    return double(mallinfo2().uordblks) / (1024.0 * 1024.0);
+#else
+    return 0;
+#endif
+}
+
+qint64 monotonicNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
 double msSince(const QElapsedTimer &timer)
 {
@@ -55,26 +76,43 @@ void printRow(const char *name, const Stats &stats, const char *unit)
                 stats.maximum, unit, stats.count);
 }
 
-// Runs `program` with `arguments` until it reports its first paint; returns
-// the wall time in ms and the peak resident memory in kB it reported.
-std::pair<double, double> timeStartup(const QString &program, const QStringList &arguments,
-                                      const QProcessEnvironment &environment)
+struct Startup
+{
+    double ms = -1;      // from spawn to the first complete paint
+    double peakKb = -1;  // peak resident memory then
+    QList<std::pair<QByteArray, double>> stages; // with --startup-profile
+};
+
+// Runs `program` with `arguments` until it reports its first paint.
+Startup timeStartup(const QString &program, const QStringList &arguments,
+                    QProcessEnvironment environment, bool profile)
 {
     QProcess child;
-    child.setProcessEnvironment(environment);
     child.setProcessChannelMode(QProcess::SeparateChannels);
     QElapsedTimer timer;
+    if (profile)
+        environment.insert(QStringLiteral("VESK_BENCH_SPAWN_NS"), QString::number(monotonicNs()));
+    child.setProcessEnvironment(environment);
     timer.start();
     child.start(program, arguments);
     QByteArray output;
-    while (!output.contains('\n') && child.waitForReadyRead(10000))
+    while (!output.contains("painted") && child.waitForReadyRead(10000))
         output += child.readAllStandardOutput();
+    while (!output.endsWith('\n') && child.waitForReadyRead(1000))
+        output += child.readAllStandardOutput();
+    Startup result;
     const double elapsed = msSince(timer);
     child.waitForFinished(10000);
-    const QList<QByteArray> words = output.trimmed().split(' ');
-    if (words.value(0) != "painted")
-        return {-1, -1};
-    return {elapsed, words.value(1).toDouble()};
+    for (const QByteArray &line : output.split('\n')) {
+        const QList<QByteArray> words = line.trimmed().split(' ');
+        if (words.value(0) == "stage")
+            result.stages.append({line.mid(line.indexOf(' ', 6) + 1), words.value(1).toDouble()});
+        else if (words.value(0) == "painted")
+            result = {elapsed, words.value(1).toDouble(), result.stages};
+    }
+    if (profile && result.ms > 0)
+        result.stages.append({"first complete paint", result.ms});
+    return result;
 }
 
 // Counts timer events and paints delivered while it lives.
@@ -139,7 +177,7 @@ void settle()
 }
 
 // 1–2. Start-up and peak memory, vesk and the minimal window alternating.
-void measureStartup(int runCount, const QString &home, QJsonObject &json)
+void measureStartup(int runCount, const QString &home, bool profile, QJsonObject &json)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -148,17 +186,36 @@ void measureStartup(int runCount, const QString &home, QJsonObject &json)
     const QString minimal =
         QCoreApplication::applicationDirPath() + QStringLiteral("/vesk-bench-minimal");
     QList<double> vStart, vMemory, mStart, mMemory;
+    QMap<QByteArray, QList<double>> stageTimes;
+    QList<QByteArray> stageOrder;
     for (int i = 0; i < runCount; ++i) {
-        const auto [vt, vm] = timeStartup(self, {QStringLiteral("--child-startup")}, environment);
-        const auto [mt, mm] = timeStartup(minimal, {}, environment);
-        if (vt > 0) {
-            vStart << vt;
-            vMemory << vm / 1024.0;
+        const Startup v = timeStartup(self, {QStringLiteral("--child-startup")}, environment,
+                                      profile);
+        const Startup m = timeStartup(minimal, {}, environment, false);
+        if (v.ms > 0) {
+            vStart << v.ms;
+            vMemory << v.peakKb / 1024.0;
+            for (const auto &[name, ms] : v.stages) {
+                if (!stageOrder.contains(name))
+                    stageOrder << name;
+                stageTimes[name] << ms;
+            }
         }
-        if (mt > 0) {
-            mStart << mt;
-            mMemory << mm / 1024.0;
+        if (m.ms > 0) {
+            mStart << m.ms;
+            mMemory << m.peakKb / 1024.0;
         }
+    }
+    if (profile) {
+        std::printf("  start-up profile of vesk, from spawn to the end of each stage (median):\n");
+        QJsonObject stagesJson;
+        for (const QByteArray &name : stageOrder) {
+            const Stats stats = Stats::of(stageTimes.value(name));
+            std::printf("    %-34s %9.2f ms\n", name.constData(), stats.median);
+            stagesJson[QString::fromUtf8(name)] = stats.median;
+        }
+        std::printf("\n");
+        json[u"startup_profile_ms"] = stagesJson;
     }
     const Stats vStartup = Stats::of(vStart), bStartup = Stats::of(mStart);
     const Stats vMem = Stats::of(vMemory), bMem = Stats::of(mMemory);
@@ -287,21 +344,38 @@ void measureWakeUps(Session &bench, QJsonObject &json)
     json[u"scan"] = QJsonObject{{u"scan_ticks"_s, scanTicks}, {u"timer_events"_s, scanTimers}};
 }
 
-// 7. Resident memory before and after 1000 switches.
+// 7. Resident memory before and after 1000 switches, then after 6000: what a
+// long session holds must level off.
 void measureMemoryGrowth(Session &bench, QJsonObject &json)
 {
+    const auto switches = [&bench](int count) {
+        for (int i = 0; i < count; ++i) {
+            bench.application.navigation().setSelection(
+                bench.sections.at(i % bench.sections.size()));
+            QCoreApplication::sendPostedEvents();
+            bench.window->repaint();
+            settle();
+        }
+    };
     settle();
     const qint64 before = FirstPaintProbe::residentKb();
-    for (int i = 0; i < 1000; ++i) {
-        bench.application.navigation().setSelection(bench.sections.at(i % bench.sections.size()));
-        QCoreApplication::sendPostedEvents();
-        bench.window->repaint();
-        settle();
-    }
-    const qint64 after = FirstPaintProbe::residentKb();
+    switches(1000);
+    const qint64 after1000 = FirstPaintProbe::residentKb();
+    const double heap1000 = heapInUseMib();
+    switches(5000);
+    const qint64 after6000 = FirstPaintProbe::residentKb();
+    const double heap6000 = heapInUseMib();
+    // Heap in use against resident memory tells held memory from fragmentation.
+    std::printf("  heap in use: %.2f MiB after 1000, %.2f MiB after 6000 switches\n", heap1000,
+                heap6000);
     std::printf("  resident memory: %.2f MiB before, %.2f MiB after 1000 switches (%+.2f MiB)\n",
-                before / 1024.0, after / 1024.0, (after - before) / 1024.0);
-    json[u"memory_growth_kib"] = double(after - before);
+                before / 1024.0, after1000 / 1024.0, (after1000 - before) / 1024.0);
+    std::printf("  memory soak: %.2f MiB after 1000, %.2f MiB after 6000 switches (%+.2f MiB)\n",
+                after1000 / 1024.0, after6000 / 1024.0, (after6000 - after1000) / 1024.0);
+    json[u"memory_growth_kib"] = double(after1000 - before);
+    json[u"memory_soak"] = QJsonObject{{u"after_1000_mib"_s, after1000 / 1024.0},
+                                       {u"after_6000_mib"_s, after6000 / 1024.0},
+                                       {u"growth_mib"_s, (after6000 - after1000) / 1024.0}};
 }
 
 // 8. The treemap layout over synthetic folders, to show how it scales.
@@ -340,8 +414,15 @@ int main(int argc, char *argv[])
 {
     if (argc > 1 && qstrcmp(argv[1], "--child-startup") == 0) {
         int childArgc = 1;
-        return launch(childArgc, argv,
-                      [](VeskApp &vesk) { new FirstPaintProbe(vesk.mainWindow()); });
+        // With the parent's spawn time, each stage is reported as it ends.
+        const qint64 spawned = qgetenv("VESK_BENCH_SPAWN_NS").toLongLong();
+        const auto stage = [spawned](const char *name) {
+            if (spawned)
+                std::printf("stage %.2f %s\n", double(monotonicNs() - spawned) / 1e6, name);
+        };
+        return launch(
+            childArgc, argv, [](VeskApp &vesk) { new FirstPaintProbe(vesk.mainWindow()); },
+            spawned ? std::function<void(const char *)>(stage) : nullptr);
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -358,18 +439,32 @@ int main(int argc, char *argv[])
     const QCommandLineOption only(QStringLiteral("section"),
                                   QStringLiteral("Measure switches into this section only."),
                                   QStringLiteral("name"));
-    parser.addOptions({runs, switches, only});
+    const QCommandLineOption startupProfile(
+        QStringLiteral("startup-profile"),
+        QStringLiteral("Print the time to the end of each start-up stage."));
+    const QCommandLineOption soakOnly(QStringLiteral("soak-only"),
+                                      QStringLiteral("Only the memory soak (for heaptrack)."));
+    parser.addOptions({runs, switches, only, startupProfile, soakOnly});
     parser.process(app);
     const int runCount = qMax(1, parser.value(runs).toInt());
     const int switchCount = qMax(1, parser.value(switches).toInt());
 
     prepareApplication();
+    if (qEnvironmentVariableIsSet("VESK_PIXMAP_CACHE_KB"))
+        QPixmapCache::setCacheLimit(qEnvironmentVariableIntValue("VESK_PIXMAP_CACHE_KB"));
 
     QJsonObject json;
     QTemporaryDir home;
     std::printf("vesk-bench (Qt %s, %d start-up samples, %d switches per section)\n\n", qVersion(),
                 runCount, switchCount);
-    measureStartup(runCount, home.path(), json);
+    const bool soak = parser.isSet(soakOnly);
+    if (!soak)
+        measureStartup(runCount, home.path(), parser.isSet(startupProfile), json);
+    if (parser.isSet(startupProfile)) {
+        // Only the start-up, stage by stage.
+        std::printf("\n%s\n", QJsonDocument(json).toJson(QJsonDocument::Compact).constData());
+        return 0;
+    }
 
     SettingsFile store(home.filePath(QStringLiteral("bench.conf")));
     VeskApp application(store, false);
@@ -380,12 +475,21 @@ int main(int argc, char *argv[])
     window->resize(QSize(1100, 760) + bench.chrome);
     settle();
 
-    measureSwitches(bench, switchCount, fromRawValue<Section>(parser.value(only)), json);
-    measureResizes(bench, json);
-    measureAppearance(bench, json);
-    measureWakeUps(bench, json);
-    measureMemoryGrowth(bench, json);
-    measureTreemap(json);
+    if (soak) {
+        measureMemoryGrowth(bench, json);
+        // For heaptrack: what is still held now shows as "leaked".
+        if (qEnvironmentVariableIsSet("VESK_BENCH_NO_CLEANUP")) {
+            std::fflush(stdout);
+            std::_Exit(0);
+        }
+    } else {
+        measureSwitches(bench, switchCount, fromRawValue<Section>(parser.value(only)), json);
+        measureResizes(bench, json);
+        measureAppearance(bench, json);
+        measureWakeUps(bench, json);
+        measureMemoryGrowth(bench, json);
+        measureTreemap(json);
+    }
 
     std::printf("\n%s\n", QJsonDocument(json).toJson(QJsonDocument::Compact).constData());
     return 0;

@@ -5,6 +5,7 @@
 
 #include "DesignSystem/AppIconEngine.h"
 #include "DesignSystem/Fonts.h"
+#include "DesignSystem/SharedPaletteStyle.h"
 #include "MainWindow.h"
 #include "SystemAppearance.h"
 #include "VeskApp.h"
@@ -45,8 +46,7 @@ bool prepareApplication()
 {
     // Read before the style and vesk's own palette replace the platform's.
     const bool platformDark = SystemAppearance::paletteIsDark();
-    // untranslated: a style name
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(new SharedPaletteStyle); // Fusion; the application owns it
     Fonts::registerBundled();
     QApplication::setFont(Fonts::ui(13));
     QApplication::setWindowIcon(AppIconEngine::icon());
@@ -54,9 +54,16 @@ bool prepareApplication()
     return platformDark;
 }
 
-int launch(int argc, char *argv[], const std::function<void(VeskApp &)> &shown)
+int launch(int argc, char *argv[], const std::function<void(VeskApp &)> &shown,
+           const std::function<void(const char *)> &stage)
 {
+    const auto reached = [&stage](const char *name) {
+        if (stage)
+            stage(name);
+    };
+    reached("main");
     QApplication app(argc, argv);
+    reached("QApplication");
     QApplication::setOrganizationName(QStringLiteral("vesk"));
     QApplication::setApplicationName(QStringLiteral("vesk"));
     QApplication::setApplicationDisplayName(QStringLiteral("vesk"));
@@ -64,6 +71,7 @@ int launch(int argc, char *argv[], const std::function<void(VeskApp &)> &shown)
     // entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral(VESK_APP_ID));
     const bool platformDark = prepareApplication();
+    reached("style, fonts, icon, catalogs");
 
 #ifdef Q_OS_MACOS
     // The bundle's preferences domain, read and written by the platform.
@@ -73,7 +81,9 @@ int launch(int argc, char *argv[], const std::function<void(VeskApp &)> &shown)
     SettingsFile store(settingsPath());
 #endif
     VeskApp vesk(store, platformDark);
+    reached("application and main window"); // untranslated: a benchmark stage
     vesk.mainWindow()->show();
+    reached("shown");
     if (shown)
         shown(vesk);
     return app.exec();

@@ -15,7 +15,10 @@ class VeskApp;
 // settings store), makes the VeskApp and shows its main window. `shown` is
 // called right after the window is shown; the start-up benchmark and the
 // accessibility test's host use it.
-int launch(int argc, char *argv[], const std::function<void(VeskApp &)> &shown = {});
+// `stage`, when given, is told the name of each step of the start-up as it
+// ends (the benchmark's --startup-profile).
+int launch(int argc, char *argv[], const std::function<void(VeskApp &)> &shown = {},
+           const std::function<void(const char *)> &stage = {});
 
 // The user's settings file off macOS, where the platform's INI file would be
 // (~/.config/vesk/vesk.conf on Linux).

@@ -1,0 +1,62 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
+#include "SharedPaletteStyle.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+#include <QStyleOption>
+
+namespace vesk {
+
+namespace {
+
+// Lends `option` the application's palette while `draw` runs, when the two
+// hold the same colours; the option is the caller's and gets its own back.
+template <typename Draw> void withSharedPalette(const QStyleOption *option, Draw draw)
+{
+    if (!option) {
+        draw();
+        return;
+    }
+    const QPalette shared = QApplication::palette();
+    if (option->palette.cacheKey() == shared.cacheKey() || option->palette != shared) {
+        draw();
+        return;
+    }
+    auto *lent = const_cast<QStyleOption *>(option);
+    const QPalette own = lent->palette;
+    lent->palette = shared;
+    draw();
+    lent->palette = own;
+}
+
+} // namespace
+
+SharedPaletteStyle::SharedPaletteStyle()
+    // untranslated: a style name
+    : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+{}
+
+void SharedPaletteStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option,
+                                       QPainter *painter, const QWidget *widget) const
+{
+    withSharedPalette(option,
+                      [&] { QProxyStyle::drawPrimitive(element, option, painter, widget); });
+}
+
+void SharedPaletteStyle::drawControl(ControlElement element, const QStyleOption *option,
+                                     QPainter *painter, const QWidget *widget) const
+{
+    withSharedPalette(option, [&] { QProxyStyle::drawControl(element, option, painter, widget); });
+}
+
+void SharedPaletteStyle::drawComplexControl(ComplexControl control,
+                                            const QStyleOptionComplex *option, QPainter *painter,
+                                            const QWidget *widget) const
+{
+    withSharedPalette(option,
+                      [&] { QProxyStyle::drawComplexControl(control, option, painter, widget); });
+}
+
+} // namespace vesk
