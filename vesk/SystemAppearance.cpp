@@ -39,7 +39,13 @@ QVariant unwrap(QVariant value)
 
 SystemAppearance::SystemAppearance(bool platformPrefersDark, QObject *parent)
     : QObject(parent), m_platformDark(platformPrefersDark)
+{}
+
+void SystemAppearance::followDesktop()
 {
+    if (m_following)
+        return;
+    m_following = true;
     queryPortal();
 }
 

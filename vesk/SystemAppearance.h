@@ -25,6 +25,13 @@ public:
     // vesk installs its style and palette, is a dark one.
     explicit SystemAppearance(bool platformPrefersDark, QObject *parent = nullptr);
 
+    // Starts asking the desktop (the portal, on Linux) and following its
+    // changes. Connecting to the session bus costs start-up time the first
+    // paint does not need, so the application calls this once it has
+    // painted; until then, and without an answer, the platform palette
+    // decides. Safe to call again.
+    void followDesktop();
+
     // Reads the current application palette; call before vesk replaces it.
     static bool paletteIsDark();
 
@@ -56,6 +63,7 @@ private:
     bool m_platformDark = false;
     std::optional<bool> m_portalDark;
     bool m_reducedMotion = false;
+    bool m_following = false;
 };
 
 } // namespace vesk

@@ -23,6 +23,19 @@ VeskApp::VeskApp(PreferenceStore &store, bool platformPrefersDark, QObject *pare
     m_mainWindow = std::make_unique<MainWindow>(shared());
     connect(m_mainWindow.get(), &MainWindow::settingsRequested, this, &VeskApp::showSettings);
     connect(m_mainWindow.get(), &MainWindow::aboutRequested, this, &VeskApp::showAbout);
+    // The desktop is asked about light and dark once the window has painted.
+    m_mainWindow->installEventFilter(this);
+}
+
+bool VeskApp::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_mainWindow.get() && event->type() == QEvent::Paint) {
+        m_mainWindow->removeEventFilter(this);
+        // After this paint has finished, not inside it.
+        QMetaObject::invokeMethod(
+            this, [this] { m_system.followDesktop(); }, Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 VeskApp::~VeskApp()

@@ -56,6 +56,9 @@ public:
     void showSettings();
     void showAbout();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     DemoSession m_session;
     Preferences m_preferences;
