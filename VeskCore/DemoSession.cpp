@@ -145,8 +145,14 @@ void DemoSession::advanceScan(const ScanTask &task, int step, const QSet<QString
     // still current may move the session.
     if (task.isCancelled() || task.number() != m_generation)
         return;
+    const qint64 number = task.number();
     setProgress(double(step) / double(ScanTask::stepCount));
     if (step < ScanTask::stepCount)
+        return;
+    // The progress signal is delivered at once: an observer may have
+    // cancelled or restarted the scan on it. Only a scan still current
+    // fills in its results.
+    if (number != m_generation || m_phase != ScanPhase::scanning)
         return;
 
     QList<Candidate> found;

@@ -82,6 +82,8 @@ private slots:
     void exclusionAndPreselection();
     void restartLeavesOneScan();
     void cancelStopsTheScan();
+    void observerOfTheLastStep_data();
+    void observerOfTheLastStep();
     void refusedTransitions_data();
     void refusedTransitions();
     void toggleRules();
@@ -238,6 +240,38 @@ void tst_DemoSession::cancelStopsTheScan()
     QSignalSpy phase(session.get(), &DemoSession::phaseChanged);
     session->cancel();
     QCOMPARE(phase.size(), 0);
+}
+
+// An observer of the last progress change that cancels, or starts again,
+// leaves the stale scan no way to fill in its results.
+void tst_DemoSession::observerOfTheLastStep_data()
+{
+    QTest::addColumn<bool>("restart");
+    QTest::newRow("cancels") << false;
+    QTest::newRow("starts again") << true;
+}
+
+void tst_DemoSession::observerOfTheLastStep()
+{
+    QFETCH(bool, restart);
+    const auto session = demoSession();
+    bool acted = false;
+    connect(session.get(), &DemoSession::progressChanged, this, [&] {
+        if (acted || session->progress() < 1.0)
+            return;
+        acted = true;
+        if (restart)
+            session->start(true, {}, 1h); // a new scan that will not finish here
+        else
+            session->cancel();
+    });
+    session->start(true, {}, 1ms);
+    QTRY_VERIFY(acted);
+    QTest::qWait(20);
+    QCOMPARE(session->phase(), restart ? ScanPhase::scanning : ScanPhase::cancelled);
+    QVERIFY(session->candidates().isEmpty());
+    QVERIFY(session->selectedIDs().isEmpty());
+    QVERIFY(!session->lastScan());
 }
 
 void tst_DemoSession::refusedTransitions_data()
