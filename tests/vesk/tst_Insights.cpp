@@ -51,6 +51,8 @@ private slots:
     void seriesPerMetric();
     void curveNeverOvershoots();
     void chartInspectorFromTheKeyboard();
+    void readoutStaysOverThePlot_data();
+    void readoutStaysOverThePlot();
     void processFilter_data();
     void processFilter();
     void privacyOptIn();
@@ -133,6 +135,36 @@ void tst_Insights::chartInspectorFromTheKeyboard()
     QVERIFY(!chart->accessibleDescription().contains(QStringLiteral("12 MB/s")));
     QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(chart->width() - 10, 100));
     QCOMPARE(chart->selectedId(), std::optional<qint64>(23));
+}
+
+void tst_Insights::readoutStaysOverThePlot_data()
+{
+    // A plot from x 34 to 534 under 30 points of room; the value axis
+    // labels stand left of it.
+    QTest::addColumn<qreal>("x");
+    QTest::addColumn<qreal>("width");
+    QTest::addColumn<qreal>("expectedLeft");
+    QTest::newRow("centred on its rule") << 200.0 << 60.0 << 170.0;
+    QTest::newRow("first sample: flush with the plot") << 34.0 << 60.0 << 34.0;
+    QTest::newRow("last sample: flush with its end") << 534.0 << 60.0 << 474.0;
+    QTest::newRow("wider than the plot") << 300.0 << 520.0 << 34.0;
+}
+
+void tst_Insights::readoutStaysOverThePlot()
+{
+    QFETCH(qreal, x);
+    QFETCH(qreal, width);
+    QFETCH(qreal, expectedLeft);
+    const QRectF plot(34, 30, 500, 157);
+    const QRectF readout = ActivityChart::readoutRect(plot, x, QSizeF(width, 26));
+    QCOMPARE(readout.left(), expectedLeft);
+    QCOMPARE(readout.size(), QSizeF(width, 26));
+    // Above the plot, inside the widget, clear of the "100" at the top of
+    // the value axis.
+    QCOMPARE(readout.bottom(), plot.top() - 2);
+    QVERIFY(readout.top() >= 0);
+    const QRectF topAxisLabel(0, plot.top() - 8, plot.left() - 6, 16);
+    QVERIFY(!readout.intersects(topAxisLabel));
 }
 
 void tst_Insights::processFilter_data()

@@ -52,6 +52,8 @@ private slots:
     void sidebarAndShortcutsSelectOnlyTheSection_data();
     void sidebarAndShortcutsSelectOnlyTheSection();
     void choosingTheShownSectionKeepsItsScreen();
+    void rowsTakeClicksOverTheirOwnHeight_data();
+    void rowsTakeClicksOverTheirOwnHeight();
     void selectedRowIsSelectedForScreenReaders();
     void compactSidebarThreshold_data();
     void compactSidebarThreshold();
@@ -132,6 +134,32 @@ void tst_Shell::choosingTheShownSectionKeepsItsScreen()
     QTest::keyClick(app->mainWindow(), Qt::Key_1, Qt::ControlModifier);
     QCOMPARE(changed.size(), 0);
     QCOMPARE(root->screen(), screen);
+}
+
+void tst_Shell::rowsTakeClicksOverTheirOwnHeight_data()
+{
+    // Points down the list measured from the top of the "Espai" row (the
+    // third, 2 × 48 down): its 43 rows of pixels choose it, the 5 below do not.
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<Section>("expected");
+    QTest::newRow("first line") << 0 << Section::storage;
+    QTest::newRow("last line") << 42 << Section::storage;
+    QTest::newRow("gap, top") << 43 << Section::home;
+    QTest::newRow("gap, bottom") << 47 << Section::home;
+    QTest::newRow("next row") << 48 << Section::applications;
+}
+
+void tst_Shell::rowsTakeClicksOverTheirOwnHeight()
+{
+    QFETCH(int, offset);
+    QFETCH(Section, expected);
+    TestApp app;
+    showMain(app);
+    QListView *list = app->mainWindow()->rootView()->sidebar()->sectionList();
+    const QPoint point(list->viewport()->width() / 2, 2 * (43 + 5) + offset);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, point);
+    QCOMPARE(app->navigation().selection(), expected);
+    QCOMPARE(list->currentIndex().row(), int(expected));
 }
 
 void tst_Shell::selectedRowIsSelectedForScreenReaders()

@@ -55,7 +55,7 @@ void CapsuleLabel::paintEvent(QPaintEvent *)
     painter.setPen(foreground);
     painter.setFont(m_look.font);
     const QRectF textRect = area.adjusted(symbolRect.right() + symbolGap, 0, 0, 0);
-    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, m_text);
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight, m_text);
 }
 
 } // namespace vesk

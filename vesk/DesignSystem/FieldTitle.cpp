@@ -24,7 +24,7 @@ void FieldTitle::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setPen(Palette::color(m_role));
     painter.setFont(font());
-    painter.drawText(contentsRect(), int(alignment()), text());
+    painter.drawText(contentsRect(), int(alignment()) | Qt::TextForceLeftToRight, text());
 }
 
 } // namespace vesk

@@ -65,7 +65,7 @@ void LinkButton::paintEvent(QPaintEvent *)
     painter.setPen(color);
     painter.setFont(font());
     const QRectF textRect(x, 0, right - x, height());
-    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, text());
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight, text());
     FocusRing::paintIfVisible(painter, *this, QRectF(rect()), 4, color);
 }
 

@@ -60,7 +60,7 @@ void MetricCard::paintEvent(QPaintEvent *event)
     painter.setFont(titleFont);
     painter.setPen(secondary);
     painter.drawText(QRectF(content.left(), y, content.width() - 20, headerHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter, m_title);
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight, m_title);
     Icons::paint(painter, QRectF(content.right() - 14, y + (headerHeight - 14) / 2, 14, 14),
                  m_symbol, Palette::accent());
     y += headerHeight + 13;
@@ -69,13 +69,13 @@ void MetricCard::paintEvent(QPaintEvent *event)
     painter.setFont(valueFont);
     painter.setPen(Palette::ink());
     painter.drawText(QRectF(content.left(), y, content.width(), valueHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter, m_value);
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight, m_value);
     y += valueHeight + 4;
     const qreal smallHeight = QFontMetricsF(smallFont).height();
     painter.setFont(smallFont);
     painter.setPen(secondary);
     painter.drawText(QRectF(content.left(), y, content.width(), smallHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter, m_detail);
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight, m_detail);
     y += smallHeight + 13;
 
     painter.setPen(Qt::NoPen);
@@ -101,7 +101,7 @@ void MetricCard::paintEvent(QPaintEvent *event)
     painter.setFont(smallFont);
     painter.setPen(secondary);
     painter.drawText(QRectF(content.left(), y, content.width(), smallHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter, m_note);
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight, m_note);
 }
 
 } // namespace vesk

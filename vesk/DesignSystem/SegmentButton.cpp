@@ -41,7 +41,7 @@ void SegmentButton::paintEvent(QPaintEvent *)
     FocusRing::paintIfVisible(painter, *this, area, 6);
     painter.setPen(isChecked() ? Palette::ink() : Palette::secondary());
     painter.setFont(font());
-    painter.drawText(area, Qt::AlignCenter, text());
+    painter.drawText(area, Qt::AlignCenter | Qt::TextForceLeftToRight, text());
 }
 
 } // namespace vesk

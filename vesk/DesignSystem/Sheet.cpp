@@ -37,4 +37,25 @@ void Sheet::addCloseRow(const QString &label)
     close->setFocus();
 }
 
+void Sheet::fitWindow(QWidget *scrolling)
+{
+    const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!owner || !scrolling)
+        return;
+    const int room = owner->height();
+    const int wanted = layout()->totalHeightForWidth(m_width);
+    if (wanted <= room)
+        return;
+    // The list keeps at least a few rows' worth, and scrolls.
+    constexpr int least = 96;
+    const int height = qMax(least, scrolling->minimumHeight() - (wanted - room));
+    scrolling->setMinimumHeight(height);
+    scrolling->setMaximumHeight(height);
+    // Before the sheet is first shown nothing has told the widgets between
+    // the list and the sheet, whose cached heights still hold the old list.
+    for (QWidget *w = scrolling->parentWidget(); w && w != this; w = w->parentWidget())
+        w->updateGeometry();
+    layout()->invalidate();
+}
+
 } // namespace vesk

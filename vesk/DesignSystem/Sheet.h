@@ -25,6 +25,9 @@ public:
     QVBoxLayout *contentLayout() const { return m_layout; }
     // A row ending in the primary button that closes the sheet ("Tanca").
     void addCloseRow(const QString &label = QString());
+    // Lets `scrolling` (a list in a scroll area) give up height until the
+    // sheet, sized by its content, fits the window it belongs to.
+    void fitWindow(QWidget *scrolling);
 
 private:
     int m_width;

@@ -74,7 +74,7 @@ void StyledButton::paintEvent(QPaintEvent *)
     painter.setPen(foreground);
     painter.setFont(font());
     painter.drawText(QRectF(x, area.top(), area.right() - x, area.height()),
-                     Qt::AlignLeft | Qt::AlignVCenter, text());
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight, text());
 }
 
 } // namespace vesk

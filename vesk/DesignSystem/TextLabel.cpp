@@ -92,9 +92,13 @@ QSize TextLabel::minimumSizeHint() const
 {
     if (!m_wordWrap)
         return sizeHint();
-    // A wrapping label can narrow to its longest word.
+    // A wrapping label can narrow to its longest word. Its minimum height is
+    // one line's, as QLabel's: the height it needs at the width it gets is
+    // heightForWidth's to say. Reporting the height at the longest word made
+    // every layout holding the label, a sheet's first of all, far taller than
+    // its content, with the spare height spread between its items.
     const int longest = qCeil(measure().longestWord());
-    return {longest, heightForWidth(longest)};
+    return {longest, qCeil(measure().height(-1))};
 }
 
 int TextLabel::heightForWidth(int width) const

@@ -20,6 +20,11 @@ TextMeasure::TextMeasure(const QString &text, const QFont &font)
         Paragraph paragraph;
         paragraph.text = line;
         paragraph.layout = std::make_unique<QTextLayout>(line, font);
+        // vesk's texts are Catalan: one left-to-right run in any layout
+        // direction, so "18 %" never reads "% 18" in a mirrored window.
+        QTextOption leftToRight;
+        leftToRight.setTextDirection(Qt::LeftToRight);
+        paragraph.layout->setTextOption(leftToRight);
         // Keep the shaped glyphs past endLayout(): lines() draws from them.
         paragraph.layout->setCacheEnabled(true);
         // One layout line per word (with the spaces after it), placed end to

@@ -107,6 +107,7 @@ void ApplicationDetail::rebuild()
     }
     m_total = nullptr;
     m_primary = nullptr;
+    m_list = nullptr;
 
     auto *body = new QWidget(this);
     auto *stack = new QVBoxLayout(body);
@@ -133,6 +134,7 @@ void ApplicationDetail::rebuild()
     m_body = body;
     body->show();
     refreshSelection();
+    fitWindow(m_list);
     adjustSize();
     if (hadFocus)
         FocusHandoff::toFirstControl(body);
@@ -170,6 +172,7 @@ void ApplicationDetail::addComponentList(QVBoxLayout *stack)
     scroll->setMaximumHeight(listMaximumHeight);
     scroll->setMinimumHeight(qMin(listMaximumHeight, list->sizeHint().height()));
     stack->addWidget(scroll);
+    m_list = scroll;
 }
 
 void ApplicationDetail::addGuidance(QVBoxLayout *stack)

@@ -61,6 +61,7 @@ private:
     QPointer<QWidget> m_body;
     TextLabel *m_total = nullptr;
     PrimaryButton *m_primary = nullptr;
+    QWidget *m_list = nullptr; // the components' scroll area, while shown
     QPointer<QMessageBox> m_confirmation;
 };
 

@@ -59,11 +59,11 @@ void StageList::paintEvent(QPaintEvent *)
         painter.setPen(Palette::ink());
         painter.setFont(nameFont());
         painter.drawText(QRectF(symbolSize + symbolGap, y, width(), line),
-                         Qt::AlignLeft | Qt::AlignVCenter, row.name);
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight, row.name);
         painter.setPen(Palette::secondary());
         painter.setFont(statusFont);
-        painter.drawText(QRectF(0, y, width(), line), Qt::AlignRight | Qt::AlignVCenter,
-                         row.status);
+        painter.drawText(QRectF(0, y, width(), line),
+                         Qt::AlignRight | Qt::AlignVCenter | Qt::TextForceLeftToRight, row.status);
         y += line + rowSpacing;
     }
 }

@@ -74,10 +74,10 @@ void StepIndicator::paintEvent(QPaintEvent *)
         painter.drawEllipse(dot);
         painter.setPen(colour);
         painter.setFont(number);
-        painter.drawText(dot, Qt::AlignCenter, QString::number(i + 1));
+        painter.drawText(dot, Qt::AlignCenter | Qt::TextForceLeftToRight, QString::number(i + 1));
         painter.setFont(i == m_current ? Fonts::ui(12, QFont::DemiBold) : Fonts::ui(12));
         painter.drawText(QRectF(x - 20, circle + labelGap, widths.at(i) + 40, bold.height()),
-                         Qt::AlignHCenter | Qt::AlignTop, names.at(i));
+                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextForceLeftToRight, names.at(i));
         x += widths.at(i);
         if (i + 1 < count) {
             const qreal left = x + connectorPadding;

@@ -58,12 +58,13 @@ void TwoLineButton::paintEvent(QPaintEvent *)
     painter.setOpacity(isDown() ? 0.7 : 1.0);
     painter.setFont(titleFont());
     painter.setPen(Palette::ink());
-    painter.drawText(QRectF(0, top, width(), title.height()), Qt::AlignLeft | Qt::AlignVCenter,
+    painter.drawText(QRectF(0, top, width(), title.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight,
                      title.elidedText(text(), Qt::ElideRight, width()));
     painter.setFont(detailFont());
     painter.setPen(Palette::secondary());
     painter.drawText(QRectF(0, top + title.height() + lineGap, width(), detail.height()),
-                     Qt::AlignLeft | Qt::AlignVCenter,
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight,
                      detail.elidedText(m_detail, Qt::ElideRight, width()));
     FocusRing::paintIfVisible(painter, *this, QRectF(rect()), 6);
 }

@@ -68,9 +68,11 @@ void DiskLegend::paintEvent(QPaintEvent *)
         painter.setBrush(colours.at(i));
         painter.drawRoundedRect(QRectF(0, line.center().y() - swatch / 2.0, swatch, swatch), 2, 2);
         painter.setPen(text);
-        painter.drawText(line.adjusted(swatch + gap, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+        painter.drawText(line.adjusted(swatch + gap, 0, 0, 0),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight,
                          m_categories.at(i).name);
-        painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter, figure(m_categories.at(i)));
+        painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter | Qt::TextForceLeftToRight,
+                         figure(m_categories.at(i)));
         y += metrics.height() + rowSpacing;
     }
 }

@@ -61,12 +61,12 @@ void RecommendationRow::paintEvent(QPaintEvent *)
     const qreal top = (height() - titleHeight - 5 - subtitleHeight) / 2;
     painter.setFont(titleFont);
     painter.setPen(Palette::ink());
-    painter.drawText(QRectF(x, top, textWidth, titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     text());
+    painter.drawText(QRectF(x, top, textWidth, titleHeight),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight, text());
     painter.setFont(subtitleFont);
     painter.setPen(Palette::secondary());
     painter.drawText(QRectF(x, top + titleHeight + 5, textWidth, subtitleHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter, m_subtitle);
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight, m_subtitle);
     Icons::paint(painter, QRectF(width() - chevron, (height() - chevron) / 2, chevron, chevron),
                  "chevron.right"_symbol, Palette::secondary());
 

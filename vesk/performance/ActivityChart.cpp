@@ -90,6 +90,13 @@ void ActivityChart::describe()
     AccessibleRoles::notifyDescriptionChanged(this);
 }
 
+QRectF ActivityChart::readoutRect(const QRectF &plot, qreal x, const QSizeF &size)
+{
+    // A plot narrower than the readout keeps it flush with its left edge.
+    const qreal left = qMax(plot.left(), qMin(x - size.width() / 2, plot.right() - size.width()));
+    return {left, plot.top() - size.height() - 2, size.width(), size.height()};
+}
+
 QRectF ActivityChart::plotArea() const
 {
     return QRectF(axisWidth, topRoom, width() - axisWidth - 8, height() - topRoom - labelHeight);
@@ -127,7 +134,8 @@ void ActivityChart::paintEvent(QPaintEvent *)
         if (step == 0)
             continue;
         painter.setPen(secondary);
-        painter.drawText(QRectF(0, y - 8, axisWidth - 6, 16), Qt::AlignRight | Qt::AlignVCenter,
+        painter.drawText(QRectF(0, y - 8, axisWidth - 6, 16),
+                         Qt::AlignRight | Qt::AlignVCenter | Qt::TextForceLeftToRight,
                          valueLabels.at(step - 1));
     }
     // x axis: every fourth sample id.
@@ -139,7 +147,8 @@ void ActivityChart::paintEvent(QPaintEvent *)
         painter.drawLine(QPointF(at.x(), plot.top()), QPointF(at.x(), plot.bottom()));
         painter.setPen(secondary);
         painter.drawText(QRectF(at.x() - 30, plot.bottom() + 4, 60, labelHeight - 4),
-                         Qt::AlignHCenter | Qt::AlignTop, ActivitySeries::axisLabel(point.id));
+                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextForceLeftToRight,
+                         ActivitySeries::axisLabel(point.id));
     }
     if (m_samples.isEmpty())
         return;
@@ -170,14 +179,13 @@ void ActivityChart::paintEvent(QPaintEvent *)
         const QFont bubbleFont = Fonts::ui(11, QFont::DemiBold);
         const QFontMetricsF metrics(bubbleFont);
         const QSizeF size(metrics.horizontalAdvance(text) + 12, metrics.height() + 12);
-        const qreal left = qBound(0.0, at.x() - size.width() / 2, width() - size.width());
-        const QRectF bubble(left, plot.top() - size.height() - 2, size.width(), size.height());
+        const QRectF bubble = readoutRect(plot, at.x(), size);
         painter.setPen(Qt::NoPen);
         painter.setBrush(Palette::wash());
         painter.drawRoundedRect(bubble, 5, 5);
         painter.setPen(Palette::ink());
         painter.setFont(bubbleFont);
-        painter.drawText(bubble, Qt::AlignCenter, text);
+        painter.drawText(bubble, Qt::AlignCenter | Qt::TextForceLeftToRight, text);
     }
     FocusRing::paintIfVisible(painter, *this, QRectF(rect()), 6);
 }

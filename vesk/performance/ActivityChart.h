@@ -29,6 +29,10 @@ public:
     // axis, as drawn.
     static QStringList valueAxisLabels(const QString &metric);
     static QStringList timeAxisLabels(const QList<PerformancePoint> &samples);
+    // Where the inspector's readout of `size` goes for a rule at `x`: above
+    // the plot, centred on the rule, moved sideways only as far as it takes
+    // to stay over the plot, so it never covers the value axis.
+    static QRectF readoutRect(const QRectF &plot, qreal x, const QSizeF &size);
     void setSelectedId(std::optional<qint64> id);
 
     QSize sizeHint() const override { return {600, 205}; }

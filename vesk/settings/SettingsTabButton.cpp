@@ -56,7 +56,7 @@ void SettingsTabButton::paintEvent(QPaintEvent *)
     painter.setPen(color);
     painter.setFont(font());
     painter.drawText(QRectF(0, top + symbolSize + spacing, width(), metrics.height()),
-                     Qt::AlignHCenter | Qt::AlignTop, text());
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextForceLeftToRight, text());
 }
 
 } // namespace vesk

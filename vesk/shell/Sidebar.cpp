@@ -18,6 +18,7 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QListView>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStandardItemModel>
 #include <QVBoxLayout>
@@ -102,6 +103,8 @@ void Sidebar::addSectionList(QVBoxLayout *column)
     m_list->setFixedHeight(m_model->rowCount() *
                            (SidebarRowDelegate::rowHeight + SidebarRowDelegate::rowGap));
     m_list->setCursor(Qt::PointingHandCursor);
+    // A row takes clicks over its own 43 points, not the gap below it.
+    m_list->viewport()->installEventFilter(this);
     auto *listBox = new QHBoxLayout;
     listBox->setContentsMargins(13, 0, 13, 0);
     listBox->addWidget(m_list);
@@ -163,6 +166,29 @@ void Sidebar::followSharedState()
         const QModelIndex cleanup = m_model->index(int(Section::cleanup), 0);
         m_list->viewport()->update(m_list->visualRect(cleanup));
     });
+}
+
+bool Sidebar::isInRowGap(int y)
+{
+    const int pitch = SidebarRowDelegate::rowHeight + SidebarRowDelegate::rowGap;
+    return y >= 0 && y % pitch >= SidebarRowDelegate::rowHeight;
+}
+
+bool Sidebar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_list->viewport()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            if (isInRowGap(int(static_cast<QMouseEvent *>(event)->position().y())))
+                return true;
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 bool Sidebar::showsScanIndicator() const

@@ -28,6 +28,8 @@ public:
     static constexpr int columnWidth = 215;
     static constexpr int compactBelowHeight = 640;
     static bool isCompact(int height) { return height < compactBelowHeight; }
+    // Whether a point `y` down the section list falls between two rows.
+    static bool isInRowGap(int y);
 
     struct HeaderPadding
     {
@@ -50,6 +52,7 @@ signals:
     void settingsRequested();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 

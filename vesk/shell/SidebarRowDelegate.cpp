@@ -71,7 +71,8 @@ void SidebarRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
     painter->setPen(foreground);
     painter->setFont(Fonts::ui(13, selected ? QFont::DemiBold : QFont::Normal));
     painter->drawText(QRectF(x, row.top(), right - x, row.height()),
-                      Qt::AlignLeft | Qt::AlignVCenter, index.data(Qt::DisplayRole).toString());
+                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight,
+                      index.data(Qt::DisplayRole).toString());
     painter->restore();
 }
 

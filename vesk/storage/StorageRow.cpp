@@ -69,17 +69,19 @@ void StorageRow::paintEvent(QPaintEvent *)
                      Palette::accent());
         painter.setPen(ink);
         painter.drawText(QRectF(right - compactSizeColumn, 0, compactSizeColumn, height()),
-                         Qt::AlignRight | Qt::AlignVCenter, m_content.trailing);
+                         Qt::AlignRight | Qt::AlignVCenter | Qt::TextForceLeftToRight,
+                         m_content.trailing);
         right -= compactSizeColumn + 8;
         const qreal kindWidth = metrics.horizontalAdvance(m_content.trailingNote);
         painter.setPen(secondary);
         painter.drawText(QRectF(right - kindWidth, 0, kindWidth, height()),
-                         Qt::AlignRight | Qt::AlignVCenter, m_content.trailingNote);
+                         Qt::AlignRight | Qt::AlignVCenter | Qt::TextForceLeftToRight,
+                         m_content.trailingNote);
         right -= kindWidth + 8;
         const qreal left = compactSymbolColumn + 6;
         painter.setPen(ink);
         painter.drawText(QRectF(left, 0, qMax(0.0, right - left), height()),
-                         Qt::AlignLeft | Qt::AlignVCenter,
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight,
                          metrics.elidedText(m_content.title, Qt::ElideRight, right - left));
     } else {
         const QFont title = Fonts::ui(13, QFont::Medium);
@@ -97,11 +99,13 @@ void StorageRow::paintEvent(QPaintEvent *)
         painter.setFont(title);
         painter.setPen(ink);
         painter.drawText(QRectF(right - trailingWidth, top, trailingWidth, titleMetrics.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, m_content.trailing);
+                         Qt::AlignRight | Qt::AlignVCenter | Qt::TextForceLeftToRight,
+                         m_content.trailing);
         painter.setFont(small);
         painter.setPen(secondary);
         painter.drawText(QRectF(right - trailingWidth, lower, trailingWidth, smallMetrics.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, m_content.trailingNote);
+                         Qt::AlignRight | Qt::AlignVCenter | Qt::TextForceLeftToRight,
+                         m_content.trailingNote);
         right -= trailingWidth + spacing;
 
         const qreal left = symbolColumn + spacing;
@@ -109,12 +113,12 @@ void StorageRow::paintEvent(QPaintEvent *)
         painter.setFont(title);
         painter.setPen(ink);
         painter.drawText(QRectF(left, top, width, titleMetrics.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter,
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight,
                          titleMetrics.elidedText(m_content.title, Qt::ElideRight, width));
         painter.setFont(small);
         painter.setPen(secondary);
         painter.drawText(QRectF(left, lower, width, smallMetrics.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter,
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight,
                          smallMetrics.elidedText(m_content.subtitle, Qt::ElideMiddle, width));
     }
 

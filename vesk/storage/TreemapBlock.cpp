@@ -38,6 +38,28 @@ QStringList twoLines(const QString &text, const QFont &font, qreal width)
 }
 } // namespace
 
+QList<qsizetype> TreemapBlock::fittingLines(const QList<qreal> &heights, qsizetype required,
+                                            qreal spacing, qreal available)
+{
+    QList<qsizetype> kept;
+    for (qsizetype i = 0; i < heights.size(); ++i)
+        kept << i;
+    const auto total = [&] {
+        qreal sum = 0;
+        for (qsizetype i : std::as_const(kept))
+            sum += heights.at(i);
+        return sum + spacing * qMax<qsizetype>(0, kept.size() - 1);
+    };
+    // Optional lines leave from the last one.
+    for (qsizetype i = heights.size() - 1; i >= 0 && total() > available; --i) {
+        if (i != required)
+            kept.removeOne(i);
+    }
+    if (total() > available)
+        kept.clear();
+    return kept;
+}
+
 TreemapBlock::Label TreemapBlock::labelFor(QSizeF cell)
 {
     return {cell.height() > 85, cell.width() > 60, cell.width() > 170,
@@ -98,11 +120,9 @@ void TreemapBlock::paintEvent(QPaintEvent *)
 
     const Label label = labelFor(m_cell.size());
     const QColor ink = colourIndex == 0 ? Palette::white() : Palette::graphite();
-    const QRectF content =
-        area.adjusted(label.padding, label.padding, -label.padding, -label.padding);
-    if (content.width() <= 0 || content.height() <= 0)
+    QRectF content = area.adjusted(label.padding, label.padding, -label.padding, -label.padding);
+    if (content.width() <= 0)
         return;
-    painter.setClipRect(area);
 
     // Texts from the bottom up; the symbol, when shown, sits at the top.
     const QFont nameFont = Fonts::ui(label.largeName ? 16 : 12, QFont::DemiBold);
@@ -121,7 +141,6 @@ void TreemapBlock::paintEvent(QPaintEvent *)
     if (label.kind)
         lines.append({kindFont, m_node.kind});
 
-    qreal textHeight = 0;
     QList<qreal> heights;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QFontMetricsF metrics(lines.at(i).first);
@@ -134,13 +153,35 @@ void TreemapBlock::paintEvent(QPaintEvent *)
             h = metrics.height() + (name.size() - 1) * metrics.lineSpacing();
         }
         heights << h;
-        textHeight += h;
     }
-    textHeight += lineSpacing * (lines.size() - 1);
+    // Whole lines only: what does not fit in the padded block is left out,
+    // and for the size alone the vertical padding gives way before it does.
+    const qsizetype sizeLine = label.name ? 1 : 0;
+    QList<qsizetype> kept = fittingLines(heights, sizeLine, lineSpacing, content.height());
+    if (kept.isEmpty()) {
+        content.setTop(area.top());
+        content.setBottom(area.bottom());
+        kept = fittingLines(heights, sizeLine, lineSpacing, content.height());
+        if (kept.isEmpty())
+            return;
+        kept = {sizeLine};
+    }
+    QList<std::pair<QFont, QString>> shownLines;
+    QList<qreal> shownHeights;
+    qreal textHeight = lineSpacing * (kept.size() - 1);
+    for (qsizetype i : std::as_const(kept)) {
+        shownLines << lines.at(i);
+        shownHeights << heights.at(i);
+        textHeight += heights.at(i);
+    }
+    const bool nameShown = label.name && kept.first() == 0;
+    lines = shownLines;
+    heights = shownHeights;
 
     painter.setPen(ink);
-    qreal y = label.symbol ? content.bottom() - textHeight : content.center().y() - textHeight / 2;
-    if (label.symbol) {
+    const bool symbol = label.symbol && textHeight + 19 + lineSpacing <= content.height();
+    qreal y = symbol ? content.bottom() - textHeight : content.center().y() - textHeight / 2;
+    if (symbol) {
         Icons::paint(painter, QRectF(content.left(), content.top(), 19, 19), symbolFor(m_node),
                      ink);
     }
@@ -148,11 +189,11 @@ void TreemapBlock::paintEvent(QPaintEvent *)
         const auto &[font, text] = lines.at(i);
         painter.setFont(font);
         const QRectF line(content.left(), y, content.width(), heights.at(i));
-        const bool preparedName = label.name && i == 0;
+        const bool preparedName = nameShown && i == 0;
         const QString shown =
             preparedName ? text
                          : QFontMetricsF(font).elidedText(text, Qt::ElideRight, content.width());
-        painter.drawText(line, Qt::AlignLeft | Qt::AlignTop, shown);
+        painter.drawText(line, Qt::AlignLeft | Qt::AlignTop | Qt::TextForceLeftToRight, shown);
         y += heights.at(i) + lineSpacing;
     }
 }

@@ -27,6 +27,13 @@ public:
         int padding;
     };
     static Label labelFor(QSizeF cell);
+
+    // Which of the label's lines (heights in order, `required` the one that
+    // is always shown) fit whole in `available` points with `spacing`
+    // between them: the optional ones go first, from the last. Empty when
+    // not even the required line fits: a label is drawn whole or not at all.
+    static QList<qsizetype> fittingLines(const QList<qreal> &heights, qsizetype required,
+                                         qreal spacing, qreal available);
     // "folder", "lock" or "doc".
     static QString symbolFor(const StorageNode &node);
 
