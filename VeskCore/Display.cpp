@@ -72,4 +72,9 @@ QString title(Section section)
     return QCoreApplication::translate("vesk::Section", rawValue(section).toUtf8().constData());
 }
 
+QString stageName(const QString &stage)
+{
+    return QCoreApplication::translate("vesk::DemoSession", stage.toUtf8().constData());
+}
+
 } // namespace vesk::Display

@@ -25,4 +25,8 @@ QString date(const QDateTime &when);
 // its Catalan raw value through the translation catalog.
 QString title(Section section);
 
+// A scan stage as people see it: the session's Catalan name through the
+// translation catalog.
+QString stageName(const QString &stage);
+
 } // namespace vesk::Display

@@ -5,11 +5,11 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-charts-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
     libgl-dev fonts-inter fonts-quicksand fonttools
     appstream desktop-file-utils
-    xvfb dbus at-spi2-core python3-pyatspi xdotool clang libclang-rt-14-dev
+    xvfb dbus at-spi2-core python3-pyatspi xdotool clang libclang-rt-14-dev icnsutils
 )
 
 missing=()

@@ -8,8 +8,11 @@
 //   vesk-icons --id cat.vesk.Vesk --out build/icons
 //   -> build/icons/hicolor/scalable/apps/cat.vesk.Vesk.svg
 //      build/icons/hicolor/48x48/apps/cat.vesk.Vesk.png, ...
+//   vesk-icons --icns build/vesk.icns
+//   -> the macOS bundle's icon, PNGs from 16 to 1024 pixels
 
 #include "DesignSystem/AppIconEngine.h"
+#include "IcnsFile.h"
 
 #include <QBuffer>
 #include <QCommandLineParser>
@@ -73,6 +76,23 @@ bool writeTree(const QString &root, const QString &id)
     return true;
 }
 
+bool writeIcns(const QString &path)
+{
+    QList<std::pair<QByteArray, QByteArray>> entries;
+    for (const vesk::icns::Slot &slot : vesk::icns::applicationSlots()) {
+        QBuffer png;
+        png.open(QIODevice::WriteOnly);
+        if (!vesk::AppIconEngine::image(slot.side).save(&png, "PNG"))
+            return fail(QStringLiteral("cannot draw the %1 px icon").arg(slot.side));
+        entries.append({slot.type, png.data()});
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(vesk::icns::container(entries)) < 0 ||
+        !file.commit())
+        return fail(QStringLiteral("cannot write %1").arg(path));
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -88,8 +108,13 @@ int main(int argc, char *argv[])
                                 QStringLiteral("name"));
     const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Output folder."),
                                  QStringLiteral("folder"));
-    parser.addOptions({id, out});
+    const QCommandLineOption icns(QStringLiteral("icns"),
+                                  QStringLiteral("Write the macOS icon file instead."),
+                                  QStringLiteral("file"));
+    parser.addOptions({id, out, icns});
     parser.process(app);
+    if (parser.isSet(icns))
+        return writeIcns(parser.value(icns)) ? 0 : 1;
     if (!parser.isSet(id) || !parser.isSet(out)) {
         std::fprintf(stderr, "vesk-icons: --id and --out are required\n");
         return 2;

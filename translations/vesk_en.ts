@@ -1022,6 +1022,22 @@ Cap canvi al teu Mac.</source>
         <source>Navegació</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Finestra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimitza</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tanca la finestra</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vesk::MetricCard</name>

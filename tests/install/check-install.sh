@@ -20,6 +20,9 @@ expected=$(
     echo "share/applications/$id.desktop"
     echo "share/metainfo/$id.metainfo.xml"
     echo "share/icons/hicolor/scalable/apps/$id.svg"
+    for licence in Inter-OFL Quicksand-OFL Phosphor-MIT; do
+        echo "share/licenses/vesk/$licence.txt"
+    done
     for side in 16 22 24 32 48 64 128 256 512; do
         echo "share/icons/hicolor/${side}x${side}/apps/$id.png"
     done

@@ -6,6 +6,7 @@
 
 #include "DesignSystem/GaugeBar.h"
 #include "DesignSystem/PrimaryButton.h"
+#include "DesignSystem/TextLabel.h"
 #include "VeskCore/DemoSession.h"
 #include "cleanup/CandidateDetail.h"
 #include "cleanup/CandidateRow.h"
@@ -17,9 +18,12 @@
 #include <QCheckBox>
 #include <QMessageBox>
 #include <QSignalSpy>
+#include <QTest>
+#include <QTranslator>
 
 using namespace vesk;
 using namespace std::chrono_literals;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -68,6 +72,7 @@ private slots:
     void stepsAndTexts_data();
     void stepsAndTexts();
     void scanningStages();
+    void stageNamesThroughTheCatalog();
     void fullFlowToHistory();
     void cancelReturnsToTheIntro();
     void restartsFromResultsAndCompleted();
@@ -126,6 +131,45 @@ void tst_Cleanup::scanningStages()
     QVERIFY(waitForPhase(app->session(), ScanPhase::results));
     QCOMPARE(card.progressBar()->fraction(), 1.0);
     QCOMPARE(card.progressBar()->text(), QStringLiteral("100 %"));
+}
+
+namespace {
+// A catalog that gives the stage names in English, as a translator's would.
+class EnglishStages : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        if (qstrcmp(context, "vesk::DemoSession") == 0 && qstrcmp(source, "Emmagatzematge") == 0)
+            return u"Storage"_s;
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+};
+} // namespace
+
+void tst_Cleanup::stageNamesThroughTheCatalog()
+{
+    // vesk's own catalogs are embedded, Catalan first.
+    QTranslator catalan;
+    QVERIFY(loadCatalog(catalan));
+    QCOMPARE(catalan.filePath(), u":/i18n/vesk_ca.qm"_s);
+    QTranslator french;
+    QVERIFY(loadCatalog(french, QLocale(QLocale::French)));
+    QCOMPARE(french.filePath(), u":/i18n/vesk_fr.qm"_s);
+
+    EnglishStages english;
+    QCoreApplication::installTranslator(&english);
+    const auto restore = qScopeGuard([&english] { QCoreApplication::removeTranslator(&english); });
+    TestApp app;
+    ScanningCard card(app->session(), app->systemAppearance());
+    app->session().start(true, {}, 1h);
+    QStringList shown;
+    for (const TextLabel *label : card.findChildren<TextLabel *>())
+        shown << label->text();
+    QVERIFY2(shown.contains(u"Storage"_s), qPrintable(shown.join(u" | "_s)));
+    QVERIFY(!shown.contains(u"Emmagatzematge"_s));
+    app->session().cancel();
 }
 
 void tst_Cleanup::fullFlowToHistory()

@@ -15,6 +15,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QListView>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
 #include <QSignalSpy>
@@ -60,6 +61,7 @@ private slots:
     void scanIndicatorFollowsTheScan();
     void appearanceRepaintsWithoutRebuilding();
     void settingsLinkAndAboutLeaveTheSelection();
+    void windowMenuActsOnTheActiveWindow();
 };
 
 void tst_Shell::opensOnTheStoredStartSection()
@@ -307,6 +309,47 @@ void tst_Shell::settingsLinkAndAboutLeaveTheSelection()
     QCOMPARE(icon, vesk::AppIconEngine::image(64 * int(about->iconPixmap().devicePixelRatio())));
     about->close();
     QCOMPARE(app->navigation().selection(), Section::storage);
+}
+
+void tst_Shell::windowMenuActsOnTheActiveWindow()
+{
+    TestApp app;
+    showMain(app);
+    MainWindow *main = app->mainWindow();
+    QMenu *menu = nullptr;
+    for (QAction *action : main->menuBar()->actions())
+        if (action->text() == u"Finestra"_s)
+            menu = action->menu();
+    QVERIFY(menu);
+    QStringList items;
+    QAction *zoom = nullptr;
+    for (QAction *action : menu->actions()) {
+        if (action->isSeparator())
+            continue;
+        items << action->text() + u" "_s + action->shortcut().toString();
+        if (action->text() == u"Zoom"_s)
+            zoom = action;
+    }
+    QCOMPARE(items,
+             (QStringList{u"Minimitza Ctrl+M"_s, u"Zoom "_s,
+                          u"Tanca la finestra "_s + QKeySequence(QKeySequence::Close).toString()}));
+
+    // Zoom maximises and restores the main window, Ctrl+W closes the settings
+    // window when it is the active one and leaves the main window open.
+    zoom->trigger();
+    QVERIFY(main->isMaximized());
+    zoom->trigger();
+    QVERIFY(!main->isMaximized());
+    app->showSettings();
+    QWidget *settings = app->settingsWindow();
+    QApplication::setActiveWindow(settings);
+    QVERIFY(QTest::qWaitForWindowActive(settings));
+    QTest::keyClick(settings, Qt::Key_W, Qt::ControlModifier);
+    QTRY_VERIFY(!settings->isVisible());
+    QVERIFY(main->isVisible());
+    QApplication::setActiveWindow(main);
+    QTest::keyClick(main, Qt::Key_M, Qt::ControlModifier);
+    QVERIFY(main->isMinimized());
 }
 
 QTEST_MAIN(tst_Shell)

@@ -170,7 +170,8 @@ QWidget *CleanupView::buildIntro()
     auto *stages = new StageList(13);
     QList<StageList::Row> rows;
     for (const QString &name : m_shared.session.scanStages())
-        rows.append({"checkmark.circle"_symbol, Palette::Role::accent, name, tr("Simulat")});
+        rows.append({"checkmark.circle"_symbol, Palette::Role::accent, Display::stageName(name),
+                     tr("Simulat")});
     stages->setRows(rows);
     stack->addWidget(stages);
     stack->addWidget(new HorizontalRule(Palette::Role::secondary, 0.15));

@@ -11,6 +11,7 @@
 #include "StageList.h"
 #include "SystemAppearance.h"
 #include "VeskCore/DemoSession.h"
+#include "VeskCore/Display.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -83,14 +84,14 @@ QString ScanningCard::percentText(double progress)
 void ScanningCard::refresh()
 {
     const int current = m_session.stageIndex();
-    m_stage->setText(m_session.scanStages().value(current));
+    m_stage->setText(Display::stageName(m_session.scanStages().value(current)));
     m_percent->setText(percentText(m_session.progress()));
     QList<StageList::Row> rows;
     const QStringList stages = m_session.scanStages();
     for (int i = 0; i < stages.size(); ++i) {
         rows.append({stageSymbol(i, current),
-                     i <= current ? Palette::Role::accent : Palette::Role::secondary, stages.at(i),
-                     stageStatus(i, current)});
+                     i <= current ? Palette::Role::accent : Palette::Role::secondary,
+                     Display::stageName(stages.at(i)), stageStatus(i, current)});
     }
     m_stages->setRows(rows);
 

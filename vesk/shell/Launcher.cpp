@@ -21,19 +21,31 @@
 namespace vesk {
 
 namespace {
-// vesk speaks Catalan whatever the session's language, so Qt's own texts
-// (standard buttons, a text field's context menu) are taken from Qt's
-// Catalan catalog when it is installed, and stay English otherwise.
-void installQtCatalan()
+// vesk speaks Catalan whatever the session's language: its own catalog, and
+// Qt's for Qt's own texts (standard buttons, a text field's context menu)
+// when it is installed; they stay English otherwise.
+void installCatalogs()
 {
-    auto *translator = new QTranslator(qApp);
-    if (translator->load(QStringLiteral("qtbase_ca"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
+    auto *own = new QTranslator(qApp);
+    if (loadCatalog(*own))
+        QCoreApplication::installTranslator(own);
     else
-        delete translator;
+        delete own;
+    auto *qt = new QTranslator(qApp);
+    if (qt->load(QLocale(QLocale::Catalan), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    else
+        delete qt;
 }
 } // namespace
+
+bool loadCatalog(QTranslator &translator, const QLocale &locale)
+{
+    // untranslated: file names
+    return translator.load(locale, QStringLiteral("vesk"), QStringLiteral("_"),
+                           QStringLiteral(":/i18n"));
+}
 
 QString settingsPath()
 {
@@ -50,7 +62,7 @@ bool prepareApplication()
     Fonts::registerBundled();
     QApplication::setFont(Fonts::ui(13));
     QApplication::setWindowIcon(AppIconEngine::icon());
-    installQtCatalan();
+    installCatalogs();
     return platformDark;
 }
 

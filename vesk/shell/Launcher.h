@@ -3,9 +3,14 @@
 
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include <functional>
+
+QT_BEGIN_NAMESPACE
+class QTranslator;
+QT_END_NAMESPACE
 
 namespace vesk {
 
@@ -28,5 +33,9 @@ QString settingsPath();
 // faces and the interface font. Returns whether the platform's own palette,
 // read just before, is a dark one (see SystemAppearance).
 bool prepareApplication();
+
+// Loads vesk's embedded catalog for `locale` (Catalan, the language vesk
+// speaks, unless a translator asks for another) into `translator`.
+bool loadCatalog(QTranslator &translator, const QLocale &locale = QLocale(QLocale::Catalan));
 
 } // namespace vesk

@@ -55,6 +55,61 @@ void MainWindow::buildMenus()
         connect(item, &QAction::triggered, this,
                 [this, section] { m_shared.navigation.setSelection(section); });
     }
+    buildWindowMenu();
+}
+
+void MainWindow::buildWindowMenu()
+{
+    // The window commands a Mac user expects in every application; Linux
+    // desktops share Ctrl+W, and Ctrl+M does no harm there. Windows has its
+    // own in the title bar.
+#ifndef Q_OS_WIN
+    QMenu *windows = menuBar()->addMenu(tr("Finestra"));
+    QAction *minimise = windows->addAction(tr("Minimitza"));
+    minimise->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    connect(minimise, &QAction::triggered, this, &MainWindow::minimiseActiveWindow);
+    QAction *zoom = windows->addAction(tr("Zoom"));
+    connect(zoom, &QAction::triggered, this, &MainWindow::zoomActiveWindow);
+    windows->addSeparator();
+    QAction *close = windows->addAction(tr("Tanca la finestra"));
+    close->setShortcuts(QKeySequence::Close);
+    connect(close, &QAction::triggered, this, &MainWindow::closeActiveWindow);
+    // The settings window has no menu bar of its own: these reach it too.
+    for (QAction *action : {minimise, close})
+        action->setShortcutContext(Qt::ApplicationShortcut);
+    for (QAction *action : windows->actions())
+        action->setMenuRole(QAction::NoRole);
+#endif
+}
+
+namespace {
+QWidget *activeWindow()
+{
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (qobject_cast<MainWindow *>(top))
+            return top;
+    return nullptr;
+}
+} // namespace
+
+void MainWindow::minimiseActiveWindow()
+{
+    if (QWidget *window = activeWindow())
+        window->showMinimized();
+}
+
+void MainWindow::zoomActiveWindow()
+{
+    if (QWidget *window = activeWindow())
+        window->isMaximized() ? window->showNormal() : window->showMaximized();
+}
+
+void MainWindow::closeActiveWindow()
+{
+    if (QWidget *window = activeWindow())
+        window->close();
 }
 
 } // namespace vesk

@@ -12,7 +12,8 @@ namespace vesk {
 class RootView;
 
 // The main window "vesk": the root view, and the menus (About, Settings,
-// Quit, and "Navegació" with one item per section on Ctrl+1 … Ctrl+7).
+// Quit, "Navegació" with one item per section on Ctrl+1 … Ctrl+7, and
+// "Finestra" with minimise, zoom and close).
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -25,12 +26,19 @@ public:
 
     RootView *rootView() const { return m_root; }
 
+    // Minimises, zooms (maximises or restores) or closes whichever of vesk's
+    // windows is active, this one when none is.
+    static void minimiseActiveWindow();
+    static void zoomActiveWindow();
+    static void closeActiveWindow();
+
 signals:
     void aboutRequested();
     void settingsRequested();
 
 private:
     void buildMenus();
+    void buildWindowMenu();
 
     SharedObjects m_shared;
     RootView *m_root;
