@@ -1548,11 +1548,27 @@ Cap canvi al teu Mac.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Identitat vectorial original. Icones Phosphor (MIT), tipus de lletra Inter i Quicksand (SIL OFL) i Qt (LGPL v3) subjectes a les seves llicències. Prototip de desenvolupament sense signatura de distribució.</source>
+        <source>Seccions de la configuració</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Seccions de la configuració</source>
+        <source>Tipus de lletra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inter i Quicksand · SIL Open Font License 1.1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Icones</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phosphor Icons · llicència MIT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Identitat vectorial original. Tipus de lletra, icones i Qt (LGPL v3) subjectes a les seves llicències, els textos de les quals s’instal·len amb vesk. Prototip de desenvolupament sense signatura de distribució.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 #include <QPalette>
+#include <QStyleHints>
 
 #ifdef VESK_HAS_DBUS
 #include <QDBusConnection>
@@ -39,7 +40,12 @@ QVariant unwrap(QVariant value)
 
 SystemAppearance::SystemAppearance(bool platformPrefersDark, QObject *parent)
     : QObject(parent), m_platformDark(platformPrefersDark)
-{}
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    connect(QGuiApplication::styleHints(), &QStyleHints::colorSchemeChanged, this,
+            &SystemAppearance::platformChanged);
+#endif
+}
 
 void SystemAppearance::followDesktop()
 {
@@ -52,6 +58,34 @@ void SystemAppearance::followDesktop()
 bool SystemAppearance::paletteIsDark()
 {
     return QGuiApplication::palette().color(QPalette::Window).lightness() < 128;
+}
+
+bool SystemAppearance::platformIsDark()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    const Qt::ColorScheme scheme = QGuiApplication::styleHints()->colorScheme();
+    if (scheme != Qt::ColorScheme::Unknown)
+        return scheme == Qt::ColorScheme::Dark;
+#endif
+    // vesk's palette sets every role and so hides the platform's. Qt
+    // completes an application palette from the platform theme's wherever
+    // it sets nothing: lend it one that sets nothing, read it, and put
+    // vesk's back.
+    const QPalette own = QGuiApplication::palette();
+    QPalette nothingSet(Qt::black);
+    nothingSet.setResolveMask(0);
+    QGuiApplication::setPalette(nothingSet);
+    const bool dark = paletteIsDark();
+    QGuiApplication::setPalette(own);
+    return dark;
+}
+
+void SystemAppearance::platformChanged()
+{
+    const bool before = prefersDark();
+    m_platformDark = platformIsDark();
+    if (prefersDark() != before)
+        emit prefersDarkChanged();
 }
 
 bool SystemAppearance::prefersDark() const

@@ -14,8 +14,9 @@ namespace vesk {
 
 // What the desktop says about light and dark. On Linux it asks the desktop
 // portal (org.freedesktop.appearance color-scheme) without waiting for the
-// answer, and follows its change signal; with no bus or no portal it falls
-// back to the platform palette captured at start-up.
+// answer, and follows its change signal; with no bus or no portal, and on
+// every other platform, the platform's own scheme decides, read again each
+// time Qt reports that the platform theme changed.
 class SystemAppearance : public QObject
 {
     Q_OBJECT
@@ -34,6 +35,13 @@ public:
 
     // Reads the current application palette; call before vesk replaces it.
     static bool paletteIsDark();
+    // The platform's light or dark now, even with vesk's palette in place:
+    // the style hints' colour scheme where Qt has one (6.5 and later), else
+    // the palette the platform theme gives.
+    static bool platformIsDark();
+    // Reads the platform's scheme again; the application calls this on
+    // Qt's theme change events.
+    void platformChanged();
 
     bool prefersDark() const;
     // The desktop's "reduce motion" wish (animations turned off); false when

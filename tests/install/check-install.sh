@@ -45,5 +45,20 @@ fi
 echo "desktop-file-validate: no findings"
 
 # Checks the metainfo on its own and against the installed desktop entry
-# and icon; --strict fails on warnings too.
-appstreamcli validate-tree --no-net --strict --pedantic "$prefix"
+# and icon; --strict fails on warnings too. The <developer> element is
+# AppStream 1.0's: a validator older than that (Debian 12 has 0.16) reports
+# it as unknown, and that one finding alone is let through there.
+if report=$(appstreamcli validate-tree --no-net --strict --pedantic "$prefix" 2>&1); then
+    echo "$report"
+    exit 0
+fi
+echo "$report"
+version=$(appstreamcli --version | sed -n 's/^AppStream version: //p')
+findings=$(grep -E '^ *[EWIP]: ' <<<"$report" || true)
+if [ "${version%%.*}" = 0 ] && [ -n "$findings" ] &&
+    ! grep -vqE '^ *I: [^ ]+: unknown-tag developer$' <<<"$findings"; then
+    echo "appstreamcli $version predates <developer>: its only finding, accepted"
+    exit 0
+fi
+echo "FAIL: appstreamcli validate-tree" >&2
+exit 1

@@ -18,7 +18,8 @@
 class TestApp
 {
 public:
-    explicit TestApp(const QByteArray &ini = {})
+    // `platformDark`: what the platform's palette said at start-up.
+    explicit TestApp(const QByteArray &ini = {}, bool platformDark = false)
     {
         const QString path = m_dir.filePath(QStringLiteral("vesk.conf"));
         if (!ini.isEmpty()) {
@@ -27,7 +28,7 @@ public:
                 file.write(ini);
         }
         m_store = std::make_unique<vesk::SettingsFile>(path);
-        m_app = std::make_unique<vesk::VeskApp>(*m_store, false);
+        m_app = std::make_unique<vesk::VeskApp>(*m_store, platformDark);
     }
 
     vesk::VeskApp &operator*() { return *m_app; }

@@ -3,6 +3,8 @@
 
 #include "TestApp.h"
 
+#include "SystemAppearance.h"
+
 #include "DesignSystem/AppIconEngine.h"
 
 #include "VeskCore/DemoSession.h"
@@ -60,6 +62,7 @@ private slots:
     void compactSidebarThreshold();
     void scanIndicatorFollowsTheScan();
     void appearanceRepaintsWithoutRebuilding();
+    void systemAppearanceFollowsThemeChanges();
     void settingsLinkAndAboutLeaveTheSelection();
     void windowMenuActsOnTheActiveWindow();
 };
@@ -271,6 +274,34 @@ void tst_Shell::appearanceRepaintsWithoutRebuilding()
     app->systemAppearance().setPortalPreference(true);
     QCOMPARE(app->theme().scheme(), Palette::Scheme::light);
     QCOMPARE(root->screen(), screen);
+}
+
+void tst_Shell::systemAppearanceFollowsThemeChanges()
+{
+    // Started while the platform was dark; the offscreen platform's theme is
+    // light, so the next theme change it reports turns "Sistema" light,
+    // while vesk's own palette stays in place throughout.
+    TestApp app("[General]\nappearance=Sistema\n", true);
+    showMain(app);
+    QCOMPARE(app->theme().scheme(), Palette::Scheme::dark);
+    const QColor window = QApplication::palette().color(QPalette::Window);
+    QSignalSpy changed(&app->systemAppearance(), &SystemAppearance::prefersDarkChanged);
+    for (int i = 0; i < 3; ++i) { // one per window, told as one
+        QEvent themeChange(QEvent::ThemeChange);
+        QApplication::sendEvent(app->mainWindow(), &themeChange);
+    }
+    QTRY_COMPARE(app->theme().scheme(), Palette::Scheme::light);
+    QCOMPARE(changed.size(), 1);
+    QVERIFY(QApplication::palette().color(QPalette::Window) != window);
+    QCOMPARE(QApplication::palette().color(QPalette::Window), QColor(0xF4F5F2));
+
+    // A fixed appearance is not moved by the platform.
+    app->preferences().setAppearance(Appearance::dark);
+    QEvent themeChange(QEvent::ThemeChange);
+    QApplication::sendEvent(app->mainWindow(), &themeChange);
+    QCoreApplication::processEvents();
+    QCOMPARE(app->theme().scheme(), Palette::Scheme::dark);
+    QCOMPARE(QApplication::palette().color(QPalette::Window), QColor(0x15272A));
 }
 
 void tst_Shell::settingsLinkAndAboutLeaveTheSelection()

@@ -3,6 +3,7 @@
 
 #include "AppIconEngine.h"
 
+#include "DeviceRatio.h"
 #include "VeskMark.h"
 
 #include <QImage>
@@ -49,12 +50,12 @@ QPixmap AppIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::State 
 
 QPixmap AppIconEngine::scaledPixmap(const QSize &size, QIcon::Mode, QIcon::State, qreal scale)
 {
-    // Before Qt 6.8 `size` already includes the device pixel ratio. The
-    // icon is square; a non-square request gets it centred.
-    QPixmap result(size);
+    // The icon is square; a non-square request gets it centred.
+    const QSize pixels = iconPixelSize(size, scale);
+    QPixmap result(pixels);
     result.fill(Qt::transparent);
     QPainter painter(&result);
-    paint(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    paint(painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
     painter.end();
     result.setDevicePixelRatio(scale);
     return result;

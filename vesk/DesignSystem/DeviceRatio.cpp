@@ -17,4 +17,14 @@ qreal deviceRatio(const QPainter &painter)
     return target ? target->devicePixelRatioF() : 1.0;
 }
 
+QSize iconPixelSize(const QSize &requested, qreal scale)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    return (QSizeF(requested) * scale).toSize();
+#else
+    Q_UNUSED(scale)
+    return requested;
+#endif
+}
+
 } // namespace vesk

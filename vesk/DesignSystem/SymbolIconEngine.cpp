@@ -3,6 +3,7 @@
 
 #include "SymbolIconEngine.h"
 
+#include "DeviceRatio.h"
 #include "Icons.h"
 
 #include <QPainter>
@@ -31,11 +32,11 @@ QPixmap SymbolIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::Sta
 QPixmap SymbolIconEngine::scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State,
                                        qreal scale)
 {
-    // Before Qt 6.8 `size` already includes the device pixel ratio.
-    QPixmap result(size);
+    const QSize pixels = iconPixelSize(size, scale);
+    QPixmap result(pixels);
     result.fill(Qt::transparent);
     QPainter painter(&result);
-    Icons::paint(painter, QRectF(QPointF(0, 0), QSizeF(size)), m_symbol, tint(mode));
+    Icons::paint(painter, QRectF(QPointF(0, 0), QSizeF(pixels)), m_symbol, tint(mode));
     painter.end();
     result.setDevicePixelRatio(scale);
     return result;

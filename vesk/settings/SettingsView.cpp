@@ -117,8 +117,7 @@ QStringList SettingsView::exampleChoices()
 
 SettingsView::SettingsView(Preferences &preferences, QWidget *parent)
     : QWidget(parent), m_preferences(preferences), m_tabs(new QButtonGroup(this)),
-      m_scroll(new QScrollArea), m_exclusions{tr("Documents personals"),
-                                                tr("Recursos compartits")},
+      m_scroll(new QScrollArea), m_exclusions{tr("Documents personals"), tr("Recursos compartits")},
       m_excludedExample(exampleChoices().first())
 {
     AccessibleRoles::markWindow(this);
@@ -448,9 +447,12 @@ QWidget *SettingsView::buildAbout()
     stack->addWidget(new DetailLine(tr("Tecnologia"), tr("C++20 · Qt Widgets · QPainter")));
     stack->addWidget(
         new DetailLine(tr("Dependències externes"), tr("Qt 6 (Core, Gui, Widgets, Svg, D-Bus)")));
+    stack->addWidget(
+        new DetailLine(tr("Tipus de lletra"), tr("Inter i Quicksand · SIL Open Font License 1.1")));
+    stack->addWidget(new DetailLine(tr("Icones"), tr("Phosphor Icons · llicència MIT")));
     auto *licence = new TextLabel(
-        tr("Identitat vectorial original. Icones Phosphor (MIT), tipus de lletra Inter i Quicksand "
-           "(SIL OFL) i Qt (LGPL v3) subjectes a les seves llicències. Prototip de "
+        tr("Identitat vectorial original. Tipus de lletra, icones i Qt (LGPL v3) subjectes a les "
+           "seves llicències, els textos de les quals s’instal·len amb vesk. Prototip de "
            "desenvolupament sense signatura de distribució."),
         Fonts::ui(11), Palette::Role::secondary);
     licence->setWordWrap(true);

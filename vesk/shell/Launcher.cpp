@@ -76,7 +76,10 @@ int launch(int argc, char *argv[], const std::function<void(VeskApp &)> &shown,
     reached("main");
     QApplication app(argc, argv);
     reached("QApplication");
+    // On macOS the preferences land under the bundle identifier, the domain
+    // reversed and the application name: cat.vesk.vesk.
     QApplication::setOrganizationName(QStringLiteral("vesk"));
+    QApplication::setOrganizationDomain(QStringLiteral("vesk.cat"));
     QApplication::setApplicationName(QStringLiteral("vesk"));
     QApplication::setApplicationDisplayName(QStringLiteral("vesk"));
     // Lets a Wayland compositor match the window to the installed desktop

@@ -3,6 +3,7 @@
 
 #include "VeskApp.h"
 
+#include "AboutPanel.h"
 #include "DesignSystem/AccessibleRoles.h"
 #include "DesignSystem/AppIconEngine.h"
 #include "MainWindow.h"
@@ -23,17 +24,31 @@ VeskApp::VeskApp(PreferenceStore &store, bool platformPrefersDark, QObject *pare
     m_mainWindow = std::make_unique<MainWindow>(shared());
     connect(m_mainWindow.get(), &MainWindow::settingsRequested, this, &VeskApp::showSettings);
     connect(m_mainWindow.get(), &MainWindow::aboutRequested, this, &VeskApp::showAbout);
-    // The desktop is asked about light and dark once the window has painted.
+    // The desktop is asked about light and dark once the window has painted,
+    // and the platform's scheme read again whenever its theme changes.
     m_mainWindow->installEventFilter(this);
 }
 
 bool VeskApp::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_mainWindow.get() && event->type() == QEvent::Paint) {
-        m_mainWindow->removeEventFilter(this);
+    if (watched != m_mainWindow.get())
+        return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::Paint && !m_painted) {
+        m_painted = true;
         // After this paint has finished, not inside it.
         QMetaObject::invokeMethod(
             this, [this] { m_system.followDesktop(); }, Qt::QueuedConnection);
+    } else if (event->type() == QEvent::ThemeChange && !m_themeCheckQueued) {
+        // Once, after the platform has told every window: reading the
+        // scheme may lend the application another palette for a moment.
+        m_themeCheckQueued = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_themeCheckQueued = false;
+                m_system.platformChanged();
+            },
+            Qt::QueuedConnection);
     }
     return QObject::eventFilter(watched, event);
 }
@@ -60,6 +75,10 @@ void VeskApp::showSettings()
 
 void VeskApp::showAbout()
 {
+    const QString version = tr("0.1 · Demostració");
+    const QString credits = tr("El teu Mac, en forma.\nPrototip local sense operacions reals.");
+    if (AboutPanel::show(QStringLiteral("vesk"), version, credits))
+        return;
     if (!m_about) {
         m_about = new QMessageBox(m_mainWindow.get());
         m_about->setAttribute(Qt::WA_DeleteOnClose);
@@ -71,9 +90,8 @@ void VeskApp::showAbout()
         const auto line = [](const QString &text) {
             return text.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;"));
         };
-        QStringList lines{QStringLiteral("<b>vesk</b>"), line(tr("0.1 · Demostració")), QString()};
-        for (const QString &text :
-             tr("El teu Mac, en forma.\nPrototip local sense operacions reals.").split(u'\n'))
+        QStringList lines{QStringLiteral("<b>vesk</b>"), line(version), QString()};
+        for (const QString &text : credits.split(u'\n'))
             lines << line(text);
         m_about->setText(lines.join(QStringLiteral("<br>")));
         m_about->setIconPixmap(

@@ -68,6 +68,8 @@ private:
     std::unique_ptr<MainWindow> m_mainWindow;
     QPointer<SettingsView> m_settings;
     QPointer<QMessageBox> m_about;
+    bool m_painted = false;
+    bool m_themeCheckQueued = false;
     std::chrono::milliseconds m_scanTick{90};
 };
 
