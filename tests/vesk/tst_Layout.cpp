@@ -71,8 +71,10 @@ Sheet *openSheet(TestApp &app, const QString &kind)
         auto *view = qobject_cast<StorageView *>(screen);
         const StorageNode root = data.storage();
         StorageNode file = root;
-        while (file.isFolder())
-            file = file.children.first();
+        while (file.isFolder()) {
+            const StorageNode child = file.children.first(); // not from inside itself
+            file = child;
+        }
         view->openNode(file);
         return view->openSheet();
     }
