@@ -74,7 +74,6 @@ class tst_DemoSession : public QObject
     Q_OBJECT
 
 private slots:
-    void startsIdle();
     void scanRunsFiftyStepsToResults();
     void stageIndexFollowsProgress_data();
     void stageIndexFollowsProgress();
@@ -93,22 +92,6 @@ private slots:
     void sumsCountIdsOnceAndSaturate();
     void sessionGoneDuringScan();
 };
-
-void tst_DemoSession::startsIdle()
-{
-    const auto session = demoSession();
-    QCOMPARE(session->phase(), ScanPhase::idle);
-    QCOMPARE(session->progress(), 0.0);
-    QVERIFY(session->candidates().isEmpty());
-    QVERIFY(session->selectedIDs().isEmpty());
-    QVERIFY(!session->lastScan());
-    QCOMPARE(session->completedBytes(), 0);
-    QCOMPARE(session->scanStages().size(), 5);
-    const auto seeds = DemoProvider().history();
-    QCOMPARE(session->history().size(), seeds.size());
-    for (qsizetype i = 0; i < seeds.size(); ++i)
-        QCOMPARE(session->history().at(i).id, seeds.at(i).id);
-}
 
 void tst_DemoSession::scanRunsFiftyStepsToResults()
 {

@@ -18,7 +18,6 @@ private slots:
     void sections_data();
     void sections();
     void otherRawValues();
-    void allCasesKeepDeclarationOrder();
     void descendantsArePreOrder();
     void folderIsDecidedByChildren();
     void equalityCoversEveryField();
@@ -91,17 +90,6 @@ void tst_Models::otherRawValues()
     QCOMPARE(fromRawValue<AppSort>(QStringLiteral("Data d’instal·lació")), AppSort::date);
     // The straight apostrophe is a different text.
     QCOMPARE(fromRawValue<AppSort>(QStringLiteral("Data d'instal·lació")), std::nullopt);
-}
-
-void tst_Models::allCasesKeepDeclarationOrder()
-{
-    QCOMPARE(allCases<Section>().first(), Section::home);
-    QCOMPARE(allCases<Section>().last(), Section::history);
-    QCOMPARE(allCases<StorageMode>(),
-             (QList<StorageMode>{StorageMode::mosaic, StorageMode::large, StorageMode::old,
-                                 StorageMode::duplicates}));
-    QCOMPARE(allCases<Appearance>(),
-             (QList<Appearance>{Appearance::system, Appearance::light, Appearance::dark}));
 }
 
 void tst_Models::descendantsArePreOrder()

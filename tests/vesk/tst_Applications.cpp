@@ -54,49 +54,12 @@ class tst_Applications : public QObject
 
 private slots:
     void initTestCase() { TestApp::prepareApplication(); }
-    void searchFilterAndSort_data();
-    void searchFilterAndSort();
     void typingKeepsFocusAndCursor();
     void uninstallFlowRecordsOnce();
     void backKeepsTicksAndAlertCancelAddsNothing();
     void protectedApplicationIsReadOnly();
     void sheetStartsEmptyEachTime();
 };
-
-void tst_Applications::searchFilterAndSort_data()
-{
-    QTest::addColumn<QString>("search");
-    QTest::addColumn<int>("filter");
-    QTest::addColumn<int>("sort");
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("default") << "" << 0 << 0 << QStringList{u"taller"_s, u"llenc"_s,  u"ona"_s,
-                                                            u"orbit"_s,  u"system"_s, u"remnant"_s};
-    QTest::newRow("lower case search") << u"taller"_s << 0 << 0 << QStringList{u"taller"_s};
-    QTest::newRow("accent significant") << "llenc" << 0 << 0 << QStringList{};
-    QTest::newRow("unused by name") << u""_s << 1 << 1 << QStringList{u"llenc"_s, u"orbit"_s};
-    QTest::newRow("remnants, no match") << "Taller" << 2 << 0 << QStringList{};
-    QTest::newRow("by date") << "" << 0 << 2 << QStringList{u"ona"_s,   u"taller"_s,  u"llenc"_s,
-                                                            u"orbit"_s, u"remnant"_s, u"system"_s};
-}
-
-void tst_Applications::searchFilterAndSort()
-{
-    QFETCH(QString, search);
-    QFETCH(int, filter);
-    QFETCH(int, sort);
-    QFETCH(QStringList, expected);
-
-    TestApp app;
-    ApplicationsView *view = openApplications(app);
-    QTest::keyClicks(view->searchField(), search);
-    QTest::mouseClick(view->filterPicker()->findChildren<SegmentButton *>().at(filter),
-                      Qt::LeftButton);
-    view->sortPicker()->setCurrentIndex(sort);
-    QCoreApplication::processEvents();
-    QCOMPARE(view->shownIds(), expected);
-    QCOMPARE(hasVisibleLabel(view, QStringLiteral("Cap aplicació")), expected.isEmpty());
-    QVERIFY(hasVisibleLabel(view, QStringLiteral("APLICACIÓ"))); // the header stays
-}
 
 void tst_Applications::typingKeepsFocusAndCursor()
 {

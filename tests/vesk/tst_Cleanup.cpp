@@ -77,7 +77,6 @@ private slots:
     void cancelReturnsToTheIntro();
     void restartsFromResultsAndCompleted();
     void everyCategoryExcluded();
-    void preselectionOff();
     void alertCancelChangesNothing();
     void detailSheetClosesOnEscape();
 };
@@ -266,27 +265,6 @@ void tst_Cleanup::everyCategoryExcluded()
     QAbstractButton *review =
         findVisible<QAbstractButton>(screen, QStringLiteral("Revisa la selecció"));
     QVERIFY(review && !review->isEnabled());
-}
-
-void tst_Cleanup::preselectionOff()
-{
-    TestApp app;
-    app->preferences().setPreselectLowRisk(false);
-    QWidget *screen = openCleanup(app);
-    QVERIFY(clickButton(screen, QStringLiteral("Inicia l’anàlisi simulada")));
-    QVERIFY(waitForPhase(app->session(), ScanPhase::results));
-    for (CandidateRow *row : screen->findChildren<CandidateRow *>())
-        QVERIFY(!row->checkBox()->isChecked());
-    QAbstractButton *review =
-        findVisible<QAbstractButton>(screen, QStringLiteral("Revisa la selecció"));
-    QVERIFY(!review->isEnabled());
-
-    // From the keyboard: focus the first checkbox and press Space.
-    CandidateRow *temp = rowFor(screen, QStringLiteral("temp"));
-    temp->checkBox()->setFocus();
-    QTest::keyClick(temp->checkBox(), Qt::Key_Space);
-    QVERIFY(temp->checkBox()->isChecked());
-    QVERIFY(review->isEnabled());
 }
 
 void tst_Cleanup::alertCancelChangesNothing()

@@ -7,7 +7,6 @@
 #include "DesignSystem/Card.h"
 #include "DesignSystem/Fonts.h"
 #include "DesignSystem/Icons.h"
-#include "DesignSystem/InfoNote.h"
 #include "DesignSystem/MetricCard.h"
 #include "DesignSystem/Page.h"
 #include "DesignSystem/PrimaryButton.h"
@@ -35,7 +34,6 @@
 #include <QSignalSpy>
 #include <QSvgRenderer>
 #include <QTest>
-#include <QVBoxLayout>
 
 using namespace vesk;
 
@@ -103,9 +101,7 @@ private slots:
     void leavesAreClosedInsideTheirBox();
     void effectiveScheme_data();
     void effectiveScheme();
-    void adaptiveColoursSwitchFixedOnesStay();
     void pageColumnAndSpacing();
-    void longNotesWrap();
     void breakLines_data();
     void breakLines();
     void measuredTextWrapsAtAnyWidth();
@@ -113,7 +109,6 @@ private slots:
     void metricCardGaugeIsReadable();
     void installedIconIsTheDrawnOne_data();
     void installedIconIsTheDrawnOne();
-    void windowIconIsDrawnAtTheDeviceResolution();
     void drawnAtTheDeviceResolution_data();
     void drawnAtTheDeviceResolution();
 };
@@ -194,25 +189,6 @@ void tst_DesignSystem::effectiveScheme()
     QCOMPARE(Theme::effectiveScheme(preference, systemDark), scheme);
 }
 
-void tst_DesignSystem::adaptiveColoursSwitchFixedOnesStay()
-{
-    const Palette::Scheme saved = Palette::scheme();
-    // A failed check returns early: the scheme goes back all the same.
-    const auto restore = qScopeGuard([saved] { Palette::setScheme(saved); });
-    Palette::setScheme(Palette::Scheme::light);
-    const QColor lightCard = Palette::card();
-    const QList<QColor> lightSeries = Palette::colors();
-    const QColor lightGreen = Palette::green();
-    Palette::setScheme(Palette::Scheme::dark);
-    QCOMPARE(Palette::card(), QColor(0x20373B));
-    QCOMPARE(lightCard, QColor(0xFFFFFF));
-    QCOMPARE(Palette::colors(), lightSeries);
-    QCOMPARE(Palette::green(), lightGreen);
-    QCOMPARE(Palette::colors().size(), 6);
-    QCOMPARE(Palette::ink(), QColor(0xEDF7F2));
-    QCOMPARE(Palette::graphite(), QColor(0x1B3438));
-}
-
 void tst_DesignSystem::pageColumnAndSpacing()
 {
     TestApp app;
@@ -241,21 +217,6 @@ void tst_DesignSystem::pageColumnAndSpacing()
     page.resize(900, 700);
     QCoreApplication::processEvents();
     QCOMPARE(first->width(), page.viewport()->width() - 2 * Page::padding);
-}
-
-void tst_DesignSystem::longNotesWrap()
-{
-    QWidget host;
-    auto *layout = new QVBoxLayout(&host);
-    const QString text = QStringLiteral("Una nota llarga que explica amb calma. ").repeated(12);
-    auto *note = new InfoNote(text, QStringLiteral("info.circle"));
-    layout->addWidget(note);
-    layout->addStretch(1);
-    host.resize(320, 800);
-    host.show();
-    QCoreApplication::processEvents();
-    QVERIFY(note->height() > 4 * QFontMetrics(note->font()).height());
-    QVERIFY(note->width() <= 320);
 }
 
 using Lines = QList<TextMeasure::Line>;
@@ -431,18 +392,6 @@ void tst_DesignSystem::installedIconIsTheDrawnOne()
         }
     const double meanPerChannel = double(difference) / (checked * checked * 4);
     QVERIFY2(meanPerChannel < 1.5, qPrintable(QString::number(meanPerChannel)));
-}
-
-void tst_DesignSystem::windowIconIsDrawnAtTheDeviceResolution()
-{
-    const QIcon icon = QApplication::windowIcon();
-    QVERIFY(!icon.isNull());
-    const QPixmap doubled = icon.pixmap(QSize(32, 32), 2.0);
-    QCOMPARE(doubled.size(), QSize(64, 64));
-    QCOMPARE(doubled.devicePixelRatio(), 2.0);
-    QImage pixels = doubled.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    pixels.setDevicePixelRatio(1);
-    QCOMPARE(pixels, AppIconEngine::image(64));
 }
 
 namespace {

@@ -30,7 +30,6 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QListView>
 #include <QPointer>
@@ -38,8 +37,6 @@
 #include <QScopeGuard>
 #include <QSettings>
 #include <QTest>
-
-#include <unistd.h>
 
 using namespace vesk;
 using namespace Qt::StringLiterals;
@@ -142,8 +139,6 @@ private slots:
     void monkey();
     void corruptSettings_data();
     void corruptSettings();
-    void unreadableAndReadOnlySettings_data();
-    void unreadableAndReadOnlySettings();
     void scanStorm_data();
     void scanStorm();
     void closedSheetsAndScreensAreFreed();
@@ -423,64 +418,6 @@ void tst_Reliability::corruptSettings()
         QCOMPARE(preferences.appearance(), Appearance::dark);
         QVERIFY(preferences.compactCards());
     }
-}
-
-void tst_Reliability::unreadableAndReadOnlySettings_data()
-{
-    QTest::addColumn<QString>("place");
-    QTest::newRow("a directory in place of the file") << QStringLiteral("directory");
-    QTest::newRow("a plain file in place of the folder") << QStringLiteral("under a file");
-    QTest::newRow("an unreadable file") << QStringLiteral("unreadable");
-    QTest::newRow("a read-only folder") << QStringLiteral("read-only folder");
-}
-
-void tst_Reliability::unreadableAndReadOnlySettings()
-{
-    QFETCH(QString, place);
-    QTemporaryDir dir;
-    QString path = dir.filePath(QStringLiteral("vesk.conf"));
-    if (place == QLatin1String("directory")) {
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("vesk.conf")));
-    } else if (place == QLatin1String("under a file")) {
-        QFile blocker(dir.filePath(QStringLiteral("config")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        path = blocker.fileName() + QStringLiteral("/vesk.conf");
-    } else {
-        // Permissions do not bind the superuser, who reads and writes anyway.
-        if (::geteuid() == 0)
-            QSKIP("file permissions do not apply to root");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[General]\nappearance=Fosc\n");
-        file.close();
-        if (place == QLatin1String("unreadable"))
-            QVERIFY(file.setPermissions({}));
-        else
-            QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
-    }
-
-    {
-        SettingsFile store(path);
-        VeskApp app(store, false);
-        app.mainWindow()->show();
-        Preferences &preferences = app.preferences();
-        // Whatever could be read applies; the rest is the default.
-        QVERIFY(allCases<Appearance>().contains(preferences.appearance()));
-
-        // The session keeps what the user chooses, and says the store
-        // did not take it.
-        preferences.setAppearance(Appearance::light);
-        preferences.setStartSection(Section::history);
-        preferences.setPreselectLowRisk(false);
-        QCOMPARE(preferences.appearance(), Appearance::light);
-        QCOMPARE(preferences.startSection(), Section::history);
-        QVERIFY(!preferences.preselectLowRisk());
-        if (place != QLatin1String("unreadable"))
-            QVERIFY(!preferences.lastWriteSucceeded());
-        // The choice applies at once.
-        QCOMPARE(app.theme().scheme(), Palette::Scheme::light);
-    }
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 void tst_Reliability::scanStorm_data()

