@@ -25,7 +25,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPixmapCache>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -78,8 +77,8 @@ void printRow(const char *name, const Stats &stats, const char *unit)
 
 struct Startup
 {
-    double ms = -1;      // from spawn to the first complete paint
-    double peakKb = -1;  // peak resident memory then
+    double ms = -1;                              // from spawn to the first complete paint
+    double peakKb = -1;                          // peak resident memory then
     QList<std::pair<QByteArray, double>> stages; // with --startup-profile
 };
 
@@ -189,8 +188,8 @@ void measureStartup(int runCount, const QString &home, bool profile, QJsonObject
     QMap<QByteArray, QList<double>> stageTimes;
     QList<QByteArray> stageOrder;
     for (int i = 0; i < runCount; ++i) {
-        const Startup v = timeStartup(self, {QStringLiteral("--child-startup")}, environment,
-                                      profile);
+        const Startup v =
+            timeStartup(self, {QStringLiteral("--child-startup")}, environment, profile);
         const Startup m = timeStartup(minimal, {}, environment, false);
         if (v.ms > 0) {
             vStart << v.ms;
@@ -450,8 +449,6 @@ int main(int argc, char *argv[])
     const int switchCount = qMax(1, parser.value(switches).toInt());
 
     prepareApplication();
-    if (qEnvironmentVariableIsSet("VESK_PIXMAP_CACHE_KB"))
-        QPixmapCache::setCacheLimit(qEnvironmentVariableIntValue("VESK_PIXMAP_CACHE_KB"));
 
     QJsonObject json;
     QTemporaryDir home;

@@ -107,7 +107,6 @@ void ApplicationDetail::rebuild()
     }
     m_total = nullptr;
     m_primary = nullptr;
-    m_list = nullptr;
 
     auto *body = new QWidget(this);
     auto *stack = new QVBoxLayout(body);
@@ -117,13 +116,14 @@ void ApplicationDetail::rebuild()
                              : m_reviewing ? tr("Revisa els elements seleccionats")
                                            : tr("Analitza els components de mostra");
     stack->addWidget(new ModalHeader(m_app.name, subtitle));
+    QWidget *list = nullptr;
     if (m_completed) {
         stack->addWidget(new InfoNote(tr("Cap aplicació desinstal·lada. Cap fitxer modificat. "
                                          "S’ha afegit un registre de demostració a l’historial."),
                                       "checkmark.seal"_symbol));
     } else {
         addSummary(stack);
-        addComponentList(stack);
+        list = addComponentList(stack);
         addGuidance(stack);
         m_total = new TextLabel(QString(), Fonts::ui(13, QFont::Medium), Palette::Role::ink);
         stack->addWidget(m_total);
@@ -134,7 +134,7 @@ void ApplicationDetail::rebuild()
     m_body = body;
     body->show();
     refreshSelection();
-    fitWindow(m_list);
+    fitWindow(list);
     adjustSize();
     if (hadFocus)
         FocusHandoff::toFirstControl(body);
@@ -152,7 +152,7 @@ void ApplicationDetail::addSummary(QVBoxLayout *stack)
     stack->addLayout(summary);
 }
 
-void ApplicationDetail::addComponentList(QVBoxLayout *stack)
+QWidget *ApplicationDetail::addComponentList(QVBoxLayout *stack)
 {
     auto *list = new QWidget;
     auto *blocks = new QVBoxLayout(list);
@@ -172,7 +172,7 @@ void ApplicationDetail::addComponentList(QVBoxLayout *stack)
     scroll->setMaximumHeight(listMaximumHeight);
     scroll->setMinimumHeight(qMin(listMaximumHeight, list->sizeHint().height()));
     stack->addWidget(scroll);
-    m_list = scroll;
+    return scroll;
 }
 
 void ApplicationDetail::addGuidance(QVBoxLayout *stack)

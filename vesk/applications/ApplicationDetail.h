@@ -47,7 +47,8 @@ public:
 private:
     void rebuild();
     void addSummary(QVBoxLayout *stack);
-    void addComponentList(QVBoxLayout *stack);
+    // Returns the scroll area that holds the list.
+    QWidget *addComponentList(QVBoxLayout *stack);
     void addGuidance(QVBoxLayout *stack);
     void addActions(QVBoxLayout *stack);
     void refreshSelection();
@@ -61,7 +62,6 @@ private:
     QPointer<QWidget> m_body;
     TextLabel *m_total = nullptr;
     PrimaryButton *m_primary = nullptr;
-    QWidget *m_list = nullptr; // the components' scroll area, while shown
     QPointer<QMessageBox> m_confirmation;
 };
 

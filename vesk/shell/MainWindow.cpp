@@ -67,13 +67,16 @@ void MainWindow::buildWindowMenu()
     QMenu *windows = menuBar()->addMenu(tr("Finestra"));
     QAction *minimise = windows->addAction(tr("Minimitza"));
     minimise->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    connect(minimise, &QAction::triggered, this, &MainWindow::minimiseActiveWindow);
+    connect(minimise, &QAction::triggered, this, [this] { commandTarget()->showMinimized(); });
     QAction *zoom = windows->addAction(tr("Zoom"));
-    connect(zoom, &QAction::triggered, this, &MainWindow::zoomActiveWindow);
+    connect(zoom, &QAction::triggered, this, [this] {
+        QWidget *window = commandTarget();
+        window->isMaximized() ? window->showNormal() : window->showMaximized();
+    });
     windows->addSeparator();
     QAction *close = windows->addAction(tr("Tanca la finestra"));
     close->setShortcuts(QKeySequence::Close);
-    connect(close, &QAction::triggered, this, &MainWindow::closeActiveWindow);
+    connect(close, &QAction::triggered, this, [this] { commandTarget()->close(); });
     // The settings window has no menu bar of its own: these reach it too.
     for (QAction *action : {minimise, close})
         action->setShortcutContext(Qt::ApplicationShortcut);
@@ -82,34 +85,10 @@ void MainWindow::buildWindowMenu()
 #endif
 }
 
-namespace {
-QWidget *activeWindow()
+QWidget *MainWindow::commandTarget()
 {
-    if (QWidget *active = QApplication::activeWindow())
-        return active;
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (qobject_cast<MainWindow *>(top))
-            return top;
-    return nullptr;
-}
-} // namespace
-
-void MainWindow::minimiseActiveWindow()
-{
-    if (QWidget *window = activeWindow())
-        window->showMinimized();
-}
-
-void MainWindow::zoomActiveWindow()
-{
-    if (QWidget *window = activeWindow())
-        window->isMaximized() ? window->showNormal() : window->showMaximized();
-}
-
-void MainWindow::closeActiveWindow()
-{
-    if (QWidget *window = activeWindow())
-        window->close();
+    QWidget *active = QApplication::activeWindow();
+    return active ? active : this;
 }
 
 } // namespace vesk

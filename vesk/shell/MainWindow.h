@@ -26,12 +26,6 @@ public:
 
     RootView *rootView() const { return m_root; }
 
-    // Minimises, zooms (maximises or restores) or closes whichever of vesk's
-    // windows is active, this one when none is.
-    static void minimiseActiveWindow();
-    static void zoomActiveWindow();
-    static void closeActiveWindow();
-
 signals:
     void aboutRequested();
     void settingsRequested();
@@ -39,6 +33,9 @@ signals:
 private:
     void buildMenus();
     void buildWindowMenu();
+    // The window the "Finestra" commands act on: whichever of vesk's windows
+    // is active, this one when none is.
+    QWidget *commandTarget();
 
     SharedObjects m_shared;
     RootView *m_root;

@@ -159,24 +159,15 @@ void TreemapBlock::paintEvent(QPaintEvent *)
     const qsizetype sizeLine = label.name ? 1 : 0;
     QList<qsizetype> kept = fittingLines(heights, sizeLine, lineSpacing, content.height());
     if (kept.isEmpty()) {
-        content.setTop(area.top());
-        content.setBottom(area.bottom());
-        kept = fittingLines(heights, sizeLine, lineSpacing, content.height());
-        if (kept.isEmpty())
+        if (heights.at(sizeLine) > area.height())
             return;
         kept = {sizeLine};
+        content.setTop(area.top());
+        content.setBottom(area.bottom());
     }
-    QList<std::pair<QFont, QString>> shownLines;
-    QList<qreal> shownHeights;
     qreal textHeight = lineSpacing * (kept.size() - 1);
-    for (qsizetype i : std::as_const(kept)) {
-        shownLines << lines.at(i);
-        shownHeights << heights.at(i);
+    for (qsizetype i : std::as_const(kept))
         textHeight += heights.at(i);
-    }
-    const bool nameShown = label.name && kept.first() == 0;
-    lines = shownLines;
-    heights = shownHeights;
 
     painter.setPen(ink);
     const bool symbol = label.symbol && textHeight + 19 + lineSpacing <= content.height();
@@ -185,14 +176,15 @@ void TreemapBlock::paintEvent(QPaintEvent *)
         Icons::paint(painter, QRectF(content.left(), content.top(), 19, 19), symbolFor(m_node),
                      ink);
     }
-    for (qsizetype i = 0; i < lines.size(); ++i) {
+    for (qsizetype i : std::as_const(kept)) {
         const auto &[font, text] = lines.at(i);
         painter.setFont(font);
         const QRectF line(content.left(), y, content.width(), heights.at(i));
-        const bool preparedName = nameShown && i == 0;
+        // The name is already broken into its lines; the others are elided.
         const QString shown =
-            preparedName ? text
-                         : QFontMetricsF(font).elidedText(text, Qt::ElideRight, content.width());
+            label.name && i == 0
+                ? text
+                : QFontMetricsF(font).elidedText(text, Qt::ElideRight, content.width());
         painter.drawText(line, Qt::AlignLeft | Qt::AlignTop | Qt::TextForceLeftToRight, shown);
         y += heights.at(i) + lineSpacing;
     }
