@@ -97,6 +97,7 @@ QByteArray StateProbe::state() const
             windows.append(QJsonObject{
                 {QStringLiteral("class"), QString::fromLatin1(top->metaObject()->className())},
                 {QStringLiteral("title"), top->windowTitle()},
+                {QStringLiteral("maximized"), top->isMaximized()},
                 {QStringLiteral("modal"),
                  top->isModal() || top->windowModality() != Qt::NonModal}});
     }

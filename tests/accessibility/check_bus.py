@@ -144,6 +144,14 @@ def sections_and_menu(app):
     menu = find(app.frame(), "menu item", "Neteja", showing=False)
     act(menu)
     wait_for(lambda: app.state()["section"] == "Neteja", "Neteja from the menu")
+    # Finestra: Zoom maximises the main window and restores it.
+    def maximized():
+        return next(w["maximized"] for w in app.state()["windows"] if w["title"] == "vesk")
+    zoom = find(app.frame(), "menu item", "Zoom", showing=False)
+    act(zoom)
+    wait_for(maximized, "the window zoomed from the menu")
+    act(zoom)
+    wait_for(lambda: not maximized(), "the window restored from the menu")
     # A shortcut of the home screen: the storage screen in its large-files mode.
     frame = go(app, "Inici")
     act(find(frame, "push button", "Fitxers grans"))

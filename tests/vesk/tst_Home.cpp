@@ -33,31 +33,11 @@ class tst_Home : public QObject
 
 private slots:
     void initTestCase() { TestApp::prepareApplication(); }
-    void mainButtonText_data();
-    void mainButtonText();
     void mainButtonInBothPhases();
     void layoutRules_data();
     void layoutRules();
     void donutSectors();
 };
-
-void tst_Home::mainButtonText_data()
-{
-    QTest::addColumn<ScanPhase>("phase");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("idle") << ScanPhase::idle << QStringLiteral("Analitza ara");
-    QTest::newRow("scanning") << ScanPhase::scanning << QStringLiteral("Veure l’anàlisi");
-    QTest::newRow("cancelled") << ScanPhase::cancelled << QStringLiteral("Analitza ara");
-    QTest::newRow("results") << ScanPhase::results << QStringLiteral("Analitza ara");
-    QTest::newRow("completed") << ScanPhase::completed << QStringLiteral("Analitza ara");
-}
-
-void tst_Home::mainButtonText()
-{
-    QFETCH(ScanPhase, phase);
-    QFETCH(QString, text);
-    QCOMPARE(HomeView::mainButtonText(phase), text);
-}
 
 void tst_Home::mainButtonInBothPhases()
 {
