@@ -3,61 +3,433 @@
 
 #include "IniDocument.h"
 
+#include <QDataStream>
+#include <QIODevice>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QStringDecoder>
+
+#include <array>
+
 namespace vesk {
 
 namespace {
 
 constexpr QByteArrayView bom("\xEF\xBB\xBF");
 
-bool isSpace(char c)
+enum Trait : uchar
 {
-    return c == ' ' || c == '\t';
+    space = 1,   // skipped before a line
+    special = 2, // stops the scan of a line
+};
+
+constexpr std::array<uchar, 256> traits = [] {
+    std::array<uchar, 256> table{};
+    table[uchar('\t')] = space;
+    table[uchar(' ')] = space;
+    table[uchar('\n')] = space | special;
+    table[uchar('\r')] = space | special;
+    for (char c : {'"', ';', '=', '\\'})
+        table[uchar(c)] = special;
+    return table;
+}();
+
+bool has(char c, Trait trait)
+{
+    return traits[uchar(c)] & trait;
 }
 
-QByteArrayView trimmed(QByteArrayView text)
+// One logical line: quotes and backslashes carry it over line ends; a ";" at
+// its start makes a comment to the end of the physical line, anywhere else
+// outside quotes it ends the line.
+struct LogicalLine
 {
-    while (!text.isEmpty() && isSpace(text.front()))
-        text = text.sliced(1);
-    while (!text.isEmpty() && (isSpace(text.back()) || text.back() == '\r'))
+    qsizetype start = 0;
+    qsizetype length = 0;
+    qsizetype equals = -1; // the first "=" outside quotes, or -1
+};
+
+// Reads the line at `pos` and moves `pos` past it; false at the end.
+bool readLine(QByteArrayView data, qsizetype &pos, LogicalLine &line)
+{
+    const qsizetype size = data.size();
+    bool inQuotes = false;
+    line.equals = -1;
+    line.start = pos;
+    while (line.start < size && has(data.at(line.start), space))
+        ++line.start;
+
+    qsizetype i = line.start;
+    while (i < size) {
+        char c = data.at(i);
+        while (!has(c, special)) {
+            if (++i == size)
+                goto done;
+            c = data.at(i);
+        }
+        ++i;
+        if (c == '=') {
+            if (!inQuotes && line.equals < 0)
+                line.equals = i - 1;
+        } else if (c == '\n' || c == '\r') {
+            if (i == line.start + 1) {
+                ++line.start;
+            } else if (!inQuotes) {
+                --i;
+                goto done;
+            }
+        } else if (c == '\\') {
+            if (i < size) {
+                const char escaped = data.at(i++);
+                if (i < size) {
+                    const char next = data.at(i);
+                    if ((escaped == '\n' && next == '\r') || (escaped == '\r' && next == '\n'))
+                        ++i;
+                }
+            }
+        } else if (c == '"') {
+            inQuotes = !inQuotes;
+        } else { // ';'
+            if (i == line.start + 1) {
+                while (i < size && data.at(i) != '\n' && data.at(i) != '\r')
+                    ++i;
+                while (i < size && has(data.at(i), space))
+                    ++i;
+                line.start = i;
+            } else if (!inQuotes) {
+                --i;
+                goto done;
+            }
+        }
+    }
+done:
+    pos = i;
+    line.length = i - line.start;
+    return line.length > 0;
+}
+
+// A key or section name: "\" is the group separator "/", "%XX" and "%UXXXX"
+// are characters by their hexadecimal code.
+QString unescapedKey(QByteArrayView key, QString prefix = {})
+{
+    const QString decoded = QString::fromUtf8(key);
+    const qsizetype size = decoded.size();
+    QString result = std::move(prefix);
+    qsizetype i = 0;
+    while (i < size) {
+        const QChar c = decoded.at(i);
+        if (c == u'\\') {
+            result += u'/';
+            ++i;
+            continue;
+        }
+        if (c != u'%' || i == size - 1) {
+            result += c;
+            ++i;
+            continue;
+        }
+        qsizetype first = i + 1;
+        qsizetype digits = 2;
+        if (decoded.at(first) == u'U') {
+            ++first;
+            digits = 4;
+        }
+        bool ok = false;
+        const ushort code = first + digits > size
+                                ? 0
+                                : QStringView(decoded).sliced(first, digits).toUShort(&ok, 16);
+        if (!ok) {
+            result += u'%';
+            ++i;
+            continue;
+        }
+        result += QChar(code);
+        i = first + digits;
+    }
+    return result;
+}
+
+int digitValue(char c, int base)
+{
+    int value = -1;
+    if (c >= '0' && c <= '9')
+        value = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        value = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        value = c - 'A' + 10;
+    return value < base ? value : -1;
+}
+
+void chopTrailingSpaces(QString &text, qsizetype limit)
+{
+    while (text.size() > limit && (text.back() == u' ' || text.back() == u'\t'))
         text.chop(1);
+}
+
+// A value after "=": spaces around it dropped unless quoted, quotes removed,
+// C escapes and line continuations resolved, commas outside quotes making a
+// list. An unknown escape drops its character; a value that ends inside an
+// escape keeps its trailing spaces.
+IniRawValue unescapedValue(QByteArrayView raw)
+{
+    enum class State
+    {
+        skipSpaces,
+        normal,
+        escapeDigits,
+        end
+    };
+    IniRawValue value;
+    QString text;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    bool inQuotes = false;
+    bool quoted = false;
+    char16_t escape = 0;
+    int escapeBase = 16;
+    qsizetype chopLimit = 0;
+    qsizetype i = 0;
+    const qsizetype size = raw.size();
+    State state = State::skipSpaces;
+
+    // The scan of plain text; says which state comes next.
+    const auto scan = [&]() -> State {
+        chopLimit = text.size();
+        while (i < size) {
+            const char c = raw.at(i);
+            if (c == '\\') {
+                if (++i >= size)
+                    return State::end;
+                const char e = raw.at(i++);
+                static constexpr std::array<std::pair<char, char>, 11> simple{{{'a', '\a'},
+                                                                               {'b', '\b'},
+                                                                               {'f', '\f'},
+                                                                               {'n', '\n'},
+                                                                               {'r', '\r'},
+                                                                               {'t', '\t'},
+                                                                               {'v', '\v'},
+                                                                               {'"', '"'},
+                                                                               {'?', '?'},
+                                                                               {'\'', '\''},
+                                                                               {'\\', '\\'}}};
+                for (const auto &[letter, meaning] : simple) {
+                    if (e == letter) {
+                        text += QLatin1Char(meaning);
+                        return State::normal;
+                    }
+                }
+                if (e == 'x') {
+                    escape = 0;
+                    escapeBase = 16;
+                    if (i >= size)
+                        return State::end;
+                    if (digitValue(raw.at(i), 16) >= 0)
+                        return State::escapeDigits;
+                } else if (digitValue(e, 8) >= 0) {
+                    escape = char16_t(e - '0');
+                    escapeBase = 8;
+                    return State::escapeDigits;
+                } else if ((e == '\n' || e == '\r') && i < size) {
+                    const char next = raw.at(i);
+                    if ((next == '\n' || next == '\r') && next != e)
+                        ++i;
+                }
+                chopLimit = text.size();
+                continue;
+            }
+            if (c == '"') {
+                ++i;
+                quoted = true;
+                inQuotes = !inQuotes;
+                if (!inQuotes)
+                    return State::skipSpaces;
+                continue;
+            }
+            if (c == ',' && !inQuotes) {
+                if (!quoted)
+                    chopTrailingSpaces(text, chopLimit);
+                value.isList = true;
+                value.items.append(text);
+                text.clear();
+                quoted = false;
+                ++i;
+                return State::skipSpaces;
+            }
+            qsizetype j = i + 1;
+            while (j < size && raw.at(j) != '\\' && raw.at(j) != '"' && raw.at(j) != ',')
+                ++j;
+            text += utf8(raw.sliced(i, j - i));
+            i = j;
+        }
+        if (!quoted)
+            chopTrailingSpaces(text, chopLimit);
+        return State::end;
+    };
+
+    while (state != State::end) {
+        switch (state) {
+        case State::skipSpaces:
+            while (i < size && (raw.at(i) == ' ' || raw.at(i) == '\t'))
+                ++i;
+            state = scan();
+            break;
+        case State::normal:
+            state = scan();
+            break;
+        case State::escapeDigits:
+            if (i >= size) {
+                text += QChar(escape);
+                state = State::end;
+            } else if (const int digit = digitValue(raw.at(i), escapeBase); digit >= 0) {
+                escape = char16_t(escape * escapeBase + digit);
+                ++i;
+            } else {
+                text += QChar(escape);
+                state = State::normal;
+            }
+            break;
+        case State::end:
+            break;
+        }
+    }
+    value.items.append(text);
+    return value;
+}
+
+// The numbers of "@Rect(1 2 3 4)" and the like.
+QStringList splitArguments(const QString &text, qsizetype open)
+{
+    QStringList arguments;
+    QString item;
+    for (qsizetype i = open + 1; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u')') {
+            arguments.append(item);
+        } else if (c == u' ') {
+            arguments.append(item);
+            item.clear();
+        } else {
+            item.append(c);
+        }
+    }
+    return arguments;
+}
+
+// untranslated: the INI format's own type markers, here and below
+QVariant typedText(const QString &text)
+{
+    if (!text.startsWith(u'@'))
+        return text;
+    if (text.endsWith(u')')) {
+        if (text.startsWith(QLatin1String("@ByteArray(")))
+            return QStringView(text).sliced(11).chopped(1).toLatin1();
+        if (text.startsWith(QLatin1String("@String(")))
+            return QStringView(text).sliced(8).chopped(1).toString();
+        if (text.startsWith(QLatin1String("@Variant(")) ||
+            text.startsWith(QLatin1String("@DateTime("))) {
+            const bool dateTime = text.at(1) == u'D';
+            QByteArray bytes = QStringView(text).sliced(dateTime ? 10 : 9).toLatin1();
+            QDataStream stream(&bytes, QIODevice::ReadOnly);
+            stream.setVersion(dateTime ? QDataStream::Qt_5_6 : QDataStream::Qt_4_0);
+            QVariant decoded;
+            stream >> decoded;
+            return decoded;
+        }
+        if (text.startsWith(QLatin1String("@Rect("))) {
+            const QStringList n = splitArguments(text, 5);
+            if (n.size() == 4)
+                return QRect(n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt());
+        } else if (text.startsWith(QLatin1String("@Size("))) {
+            const QStringList n = splitArguments(text, 5);
+            if (n.size() == 2)
+                return QSize(n[0].toInt(), n[1].toInt());
+        } else if (text.startsWith(QLatin1String("@Point("))) {
+            const QStringList n = splitArguments(text, 6);
+            if (n.size() == 2)
+                return QPoint(n[0].toInt(), n[1].toInt());
+        } else if (text == QLatin1String("@Invalid()")) {
+            return {};
+        }
+    }
+    if (text.startsWith(QLatin1String("@@")))
+        return text.sliced(1);
     return text;
 }
 
-// A section header's name, when the line is one.
-std::optional<QByteArrayView> sectionName(QByteArrayView line)
+QVariant typed(const IniRawValue &raw)
 {
-    line = trimmed(line);
-    if (!line.startsWith('['))
-        return std::nullopt;
-    line = line.sliced(1);
-    const qsizetype close = line.indexOf(']');
-    return close < 0 ? line : line.first(close);
+    if (!raw.isList)
+        return typedText(raw.items.value(0));
+    QStringList texts = raw.items;
+    for (QString &text : texts) {
+        if (!text.startsWith(u'@'))
+            continue;
+        if (!text.startsWith(QLatin1String("@@"))) {
+            QVariantList variants;
+            for (const QString &item : raw.items)
+                variants.append(typedText(item));
+            return variants;
+        }
+        text.remove(0, 1);
+    }
+    return texts;
 }
 
-// The key of a "key=value" line, and where its value starts.
-std::optional<std::pair<QByteArrayView, qsizetype>> keyOf(QByteArrayView line)
+// A section's text: every stretch under a header of that name, joined by a
+// line break as the platform's reader joins them, with where each stretch
+// came from in the file.
+struct SectionText
 {
-    const QByteArrayView start = trimmed(line);
-    if (start.isEmpty() || start.front() == ';' || start.front() == '#' || start.front() == '[')
+    struct Piece
+    {
+        qsizetype inText;
+        qsizetype inFile;
+        qsizetype length;
+    };
+    QByteArray text;
+    QList<Piece> pieces;
+
+    // Where [begin, end) of the text lies in the file, if in one piece.
+    std::optional<std::pair<qsizetype, qsizetype>> inFile(qsizetype begin, qsizetype end) const
+    {
+        for (const Piece &piece : pieces) {
+            if (begin >= piece.inText && end <= piece.inText + piece.length)
+                return std::pair{piece.inFile + begin - piece.inText,
+                                 piece.inFile + end - piece.inText};
+        }
         return std::nullopt;
-    const qsizetype equals = line.indexOf('=');
-    if (equals < 0)
-        return std::nullopt;
-    const QByteArrayView key = trimmed(line.first(equals));
+    }
+};
+
+// The line break the file uses, for lines vesk adds.
+QByteArray lineBreakOf(QByteArrayView bytes)
+{
+    const qsizetype at = bytes.indexOf('\n');
+    return at > 0 && bytes.at(at - 1) == '\r' ? QByteArray("\r\n") : QByteArray("\n");
+}
+
+// The start of the physical line after the one holding `pos`.
+qsizetype nextLineStart(QByteArrayView bytes, qsizetype pos)
+{
+    while (pos < bytes.size() && bytes.at(pos) != '\n' && bytes.at(pos) != '\r')
+        ++pos;
+    if (pos < bytes.size() && bytes.at(pos) == '\r')
+        ++pos;
+    if (pos < bytes.size() && bytes.at(pos) == '\n')
+        ++pos;
+    return pos;
+}
+
+bool isPlainKey(const QString &key)
+{
     if (key.isEmpty())
-        return std::nullopt;
-    return std::pair{key, equals + 1};
-}
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
+        return false;
+    for (QChar c : key) {
+        if (!(c.isLetterOrNumber() && c.unicode() < 0x80) && c != u'_' && c != u'-' && c != u'.')
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -65,219 +437,135 @@ int hexDigit(char c)
 IniDocument IniDocument::parse(const QByteArray &bytes)
 {
     IniDocument document;
-    qsizetype start = 0;
-    while (start < bytes.size()) {
-        qsizetype end = start;
-        while (end < bytes.size() && bytes.at(end) != '\n' && bytes.at(end) != '\r')
-            ++end;
-        qsizetype next = end;
-        if (next < bytes.size() && bytes.at(next) == '\r')
-            ++next;
-        if (next < bytes.size() && bytes.at(next) == '\n')
-            ++next;
-        document.m_lines.append({bytes.mid(start, end - start), bytes.mid(end, next - end)});
-        start = next;
+    document.m_bytes = bytes;
+    const qsizetype offset = bytes.startsWith(bom) ? bom.size() : 0;
+    const QByteArrayView data = QByteArrayView(bytes).sliced(offset);
+
+    // First the sections, as stretches of text under their headers.
+    QMap<QString, SectionText> sections;
+    QString current; // "" for General, "Name/" for the others
+    qsizetype currentStart = 0;
+    const auto closeSection = [&](qsizetype end) {
+        SectionText &section = sections[current];
+        if (!section.text.isEmpty())
+            section.text.append('\n');
+        section.pieces.append({section.text.size(), offset + currentStart, end - currentStart});
+        section.text += data.sliced(currentStart, end - currentStart);
+    };
+    qsizetype pos = 0;
+    LogicalLine line;
+    while (readLine(data, pos, line)) {
+        const QByteArrayView content = data.sliced(line.start, line.length);
+        if (!content.startsWith('['))
+            continue;
+        closeSection(line.start);
+        qsizetype close = content.indexOf(']');
+        if (close < 0)
+            close = content.size();
+        const QByteArrayView name = content.first(close).sliced(1).trimmed();
+        if (name.compare("general", Qt::CaseInsensitive) == 0) {
+            current.clear();
+        } else if (name.compare("%general", Qt::CaseInsensitive) == 0) {
+            current = QString::fromLatin1(name.sliced(1)) + u'/';
+        } else {
+            current = unescapedKey(name) + u'/';
+        }
+        currentStart = pos;
+        if (current.isEmpty())
+            document.m_generalStarts.append(offset + pos);
+    }
+    closeSection(line.start);
+    document.m_generalStarts.prepend(offset);
+
+    // Then each section's keys, in the order of their names; a later one of
+    // the same name wins.
+    for (auto [prefix, section] : sections.asKeyValueRange()) {
+        qsizetype at = 0;
+        while (readLine(section.text, at, line)) {
+            if (line.equals < 0)
+                continue;
+            const QByteArrayView content =
+                QByteArrayView(section.text).sliced(line.start, line.length);
+            const qsizetype equals = line.equals - line.start;
+            const QString key = unescapedKey(content.first(equals).trimmed(), prefix);
+            document.m_entries.insert(key, unescapedValue(content.sliced(equals + 1)));
+            if (prefix.isEmpty()) {
+                const auto range = section.inFile(line.start, line.start + line.length);
+                document.m_general.append(
+                    {key, range ? range->first : -1, range ? range->second : -1});
+            }
+        }
     }
     return document;
 }
 
-QByteArray IniDocument::toBytes() const
+QVariant IniDocument::value(const QString &key) const
 {
-    QByteArray bytes;
-    for (const Line &line : m_lines)
-        bytes += line.content + line.ending;
-    return bytes;
+    const auto found = m_entries.constFind(key);
+    return found == m_entries.constEnd() ? QVariant() : typed(*found);
 }
 
-QByteArrayView IniDocument::contentAt(qsizetype index) const
+std::optional<QByteArray> IniDocument::withValue(const QString &key, QByteArrayView text) const
 {
-    QByteArrayView content = m_lines.at(index).content;
-    if (index == 0 && content.startsWith(bom))
-        content = content.sliced(bom.size());
-    return content;
-}
-
-qsizetype IniDocument::lineOf(QByteArrayView key) const
-{
-    qsizetype found = -1;
-    bool general = true; // keys before any header belong to General
-    for (qsizetype i = 0; i < m_lines.size(); ++i) {
-        const QByteArrayView content = contentAt(i);
-        if (const auto section = sectionName(content)) {
-            general = *section == "General"; // untranslated: the INI section name
-            continue;
-        }
-        if (!general)
-            continue;
-        if (const auto entry = keyOf(content); entry && entry->first == key)
-            found = i; // the last one wins
-    }
-    return found;
-}
-
-std::optional<IniValue> IniDocument::value(QByteArrayView key) const
-{
-    const qsizetype line = lineOf(key);
-    if (line < 0)
+    if (!isPlainKey(key) || !needsNoEscaping(text))
         return std::nullopt;
-    const QByteArrayView content = contentAt(line);
-    return unescape(content.sliced(keyOf(content)->second));
-}
+    const QByteArray entry = key.toLatin1() + '=' + text.toByteArray();
+    const QByteArray lineBreak = lineBreakOf(m_bytes);
+    const qsizetype offset = m_bytes.startsWith(bom) ? bom.size() : 0;
 
-IniValue IniDocument::unescape(QByteArrayView raw)
-{
-    QList<QByteArray> items{QByteArray()};
-    bool quoted = false;
-    bool sawQuote = false;
-    QByteArray pendingSpace; // spaces are kept only when more text follows
-    const auto append = [&](QByteArrayView bytes) {
-        items.last() += pendingSpace;
-        pendingSpace.clear();
-        items.last() += bytes;
+    // Where the entry could go, the most natural first: in place of the one
+    // that is read now, after the last entry of the section, after its
+    // first header, under a new header at the top, at the very top.
+    QList<QByteArray> candidates;
+    const auto insertedAt = [&](qsizetype at, const QByteArray &lines) {
+        QByteArray bytes = m_bytes;
+        const bool needsBreak =
+            at == bytes.size() && at > offset && bytes.back() != '\n' && bytes.back() != '\r';
+        return bytes.insert(at, needsBreak ? lineBreak + lines : lines);
     };
-    raw = trimmed(raw);
-    for (qsizetype i = 0; i < raw.size(); ++i) {
-        const char c = raw.at(i);
-        if (c == '"') {
-            quoted = !quoted;
-            sawQuote = true;
-            continue;
-        }
-        if (!quoted && c == ';')
-            break; // a comment to the end of the line
-        if (!quoted && c == ',') {
-            pendingSpace.clear();
-            items.append(QByteArray());
-            while (i + 1 < raw.size() && isSpace(raw.at(i + 1)))
-                ++i;
-            continue;
-        }
-        if (!quoted && isSpace(c)) {
-            if (!items.last().isEmpty())
-                pendingSpace += c;
-            continue;
-        }
-        if (c == '\\' && i + 1 < raw.size()) {
-            const char e = raw.at(++i);
-            switch (e) {
-            case 'a':
-                append("\a");
-                break;
-            case 'b':
-                append("\b");
-                break;
-            case 'f':
-                append("\f");
-                break;
-            case 'n':
-                append("\n");
-                break;
-            case 'r':
-                append("\r");
-                break;
-            case 't':
-                append("\t");
-                break;
-            case 'v':
-                append("\v");
-                break;
-            case 'x': {
-                char32_t code = 0;
-                int digits = 0;
-                while (i + 1 < raw.size() && hexDigit(raw.at(i + 1)) >= 0 && digits < 4) {
-                    code = code * 16 + char32_t(hexDigit(raw.at(++i)));
-                    ++digits;
-                }
-                append(QString(QChar(char16_t(code))).toUtf8());
-                break;
-            }
-            default:
-                if (e >= '0' && e <= '7') {
-                    int code = e - '0';
-                    for (int n = 0; n < 2 && i + 1 < raw.size() && raw.at(i + 1) >= '0' &&
-                                    raw.at(i + 1) <= '7';
-                         ++n)
-                        code = code * 8 + (raw.at(++i) - '0');
-                    append(QString(QChar(char16_t(code))).toUtf8());
-                } else {
-                    append(QByteArrayView(&e, 1)); // \\ \" \' \? and anything else
-                }
-            }
-            continue;
-        }
-        append(QByteArrayView(&c, 1));
+    const Placed *last = nullptr;
+    const Placed *lastPlaced = nullptr;
+    for (const Placed &placed : m_general) {
+        if (placed.key == key)
+            last = &placed;
+        if (placed.begin >= 0)
+            lastPlaced = &placed;
     }
-    if (items.size() > 1)
-        return {IniValue::Kind::list, QString()};
-    const QString text = QString::fromUtf8(items.first());
-    if (!sawQuote && text.startsWith(u'@')) {
-        if (text.startsWith(u"@@"))
-            return {IniValue::Kind::text, text.mid(1)};
-        if (text.endsWith(u')'))
-            return {IniValue::Kind::other, text};
+    if (last && last->begin >= 0) {
+        // A line continued by a backslash keeps its last line break, so that
+        // what followed it still starts a line of its own.
+        qsizetype end = last->end;
+        while (end > last->begin && (m_bytes.at(end - 1) == '\n' || m_bytes.at(end - 1) == '\r'))
+            --end;
+        candidates << QByteArray(m_bytes).replace(last->begin, end - last->begin, entry);
     }
-    return {IniValue::Kind::text, text};
+    if (lastPlaced)
+        candidates << insertedAt(nextLineStart(m_bytes, lastPlaced->end), entry + lineBreak);
+    if (m_generalStarts.size() > 1)
+        candidates << insertedAt(nextLineStart(m_bytes, m_generalStarts.at(1)), entry + lineBreak);
+    else
+        candidates << insertedAt(offset, "[General]" + lineBreak + entry + lineBreak);
+    candidates << insertedAt(offset, entry + lineBreak);
+
+    QMap<QString, IniRawValue> expected = m_entries;
+    expected.insert(key, IniRawValue{false, {QString::fromLatin1(text)}});
+    for (const QByteArray &candidate : std::as_const(candidates)) {
+        if (parse(candidate).entries() == expected)
+            return candidate;
+    }
+    return std::nullopt;
 }
 
 bool IniDocument::needsNoEscaping(QByteArrayView text)
 {
-    if (text.isEmpty() || text.front() == '@' || isSpace(text.front()) || isSpace(text.back()))
+    if (text.isEmpty() || text.front() == '@' || has(text.front(), space) ||
+        has(text.back(), space))
         return false;
     for (char c : text) {
-        if (c == '"' || c == '\\' || c == ',' || c == ';' || c == '\n' || c == '\r' ||
-            uchar(c) < 0x20 || uchar(c) >= 0x80)
+        if (c == '"' || c == '\\' || c == ',' || c == ';' || uchar(c) < 0x20 || uchar(c) >= 0x80)
             return false;
     }
     return true;
-}
-
-qsizetype IniDocument::insertionPoint() const
-{
-    // After the last key line of the General section's first block, which
-    // is where a new key of it is read as General.
-    bool general = true;
-    qsizetype after = -1;
-    bool sawHeader = false;
-    for (qsizetype i = 0; i < m_lines.size(); ++i) {
-        if (const auto section = sectionName(contentAt(i))) {
-            if (general && (after >= 0 || sawHeader))
-                return after + 1;
-            general = *section == "General";
-            sawHeader = sawHeader || general;
-            if (general)
-                after = i;
-            continue;
-        }
-        if (general && keyOf(contentAt(i)))
-            after = i;
-    }
-    return general && (after >= 0 || sawHeader) ? after + 1 : -1;
-}
-
-void IniDocument::setValue(QByteArrayView key, QByteArrayView text)
-{
-    const QByteArray content = key.toByteArray() + '=' + text.toByteArray();
-    const qsizetype line = lineOf(key);
-    if (line >= 0) {
-        const bool withBom = line == 0 && m_lines.at(0).content.startsWith(bom);
-        m_lines[line].content = withBom ? bom.toByteArray() + content : content;
-        return;
-    }
-    qsizetype at = insertionPoint();
-    if (at < 0) {
-        // No General section: one first in the file, as the platform writes it.
-        const bool withBom = !m_lines.isEmpty() && m_lines.at(0).content.startsWith(bom);
-        if (withBom)
-            m_lines[0].content = m_lines.at(0).content.sliced(bom.size());
-        const QByteArray header =
-            withBom ? bom.toByteArray() + "[General]" : QByteArray("[General]");
-        m_lines.insert(0, Line{header, "\n"});
-        at = 1;
-    }
-    // The line before needs an ending if it was the file's last.
-    if (at > 0 && m_lines.at(at - 1).ending.isEmpty())
-        m_lines[at - 1].ending = "\n";
-    m_lines.insert(at, Line{content, "\n"});
 }
 
 } // namespace vesk

@@ -5,68 +5,74 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QMap>
 #include <QString>
+#include <QStringList>
+#include <QVariant>
 
 #include <optional>
 
 namespace vesk {
 
-// One value of an INI file as the platform's settings reader would read it:
-// a text, a list of texts (commas outside quotes), or anything else (a
-// "@ByteArray(…)", "@Variant(…)", "@Invalid()" value), which vesk never uses.
-struct IniValue
+// One value of an INI file before the platform's reader turns it into a
+// QVariant: a text, or a list of texts when commas outside quotes split it.
+struct IniRawValue
 {
-    enum class Kind
-    {
-        text,
-        list,
-        other
-    };
-    Kind kind = Kind::text;
-    QString text;
+    bool isList = false;
+    QStringList items; // one item unless isList
 
-    bool operator==(const IniValue &) const = default;
+    bool operator==(const IniRawValue &) const = default;
 };
 
-// The settings file as its lines, kept byte for byte. vesk reads and writes
-// only its own keys of the General section (the keys before any section
-// header, or under "[General]"); every other line, comments, other sections,
-// foreign keys and bytes that are not UTF-8 included, is written back exactly
-// as it was read. Reading follows the platform's INI reader: keys are exact,
-// the last occurrence of a key wins, values are unquoted and unescaped.
+// The settings file as its bytes, read the way Qt's INI reader (QSettings)
+// reads them: logical lines that quotes and trailing backslashes carry over
+// line ends, "[General]" in any letter case and the keys before any header
+// as one General section, escaped keys ("%53", "\\"), quoted and escaped
+// values, lists, "@String(…)", "@Variant(…)" and the other typed values, and
+// the last occurrence of a key winning.
+//
+// vesk changes only its own keys of the General section, one entry at a
+// time; every other byte stays as it is. An edit is checked by reading the
+// result again: it must give the new value and leave every other key of every
+// section reading exactly as before, or it is not made.
 class IniDocument
 {
 public:
     static IniDocument parse(const QByteArray &bytes);
-    QByteArray toBytes() const;
 
-    // The value under `key` in the General section, if any.
-    std::optional<IniValue> value(QByteArrayView key) const;
-    // Stores `text` under `key`: in place of the line that is read, or added
-    // to the General section (which is made, first in the file, if there is
-    // none). `text` is written as it is; it must need no escaping (see
-    // needsNoEscaping).
-    void setValue(QByteArrayView key, QByteArrayView text);
+    const QByteArray &bytes() const { return m_bytes; }
+
+    // What QSettings::value(key) returns for a key of the General section: a
+    // QString, a list, another type, or an invalid QVariant when there is
+    // none (or "@Invalid()").
+    QVariant value(const QString &key) const;
+
+    // The file with `key` of the General section set to `text`, which must
+    // need no escaping; nothing when no edit keeps every other key as it is.
+    std::optional<QByteArray> withValue(const QString &key, QByteArrayView text) const;
+
+    // Every key of every section ("Section/key", General's without a
+    // prefix) with its value before typing, as the platform's reader sees it.
+    const QMap<QString, IniRawValue> &entries() const { return m_entries; }
 
     // Whether `text` reads back as itself when written unquoted.
     static bool needsNoEscaping(QByteArrayView text);
-    // The value text of one line after "=", unquoted and unescaped.
-    static IniValue unescape(QByteArrayView raw);
 
 private:
-    struct Line
+    // A key of the General section and where its logical line lies in the
+    // bytes (begin < 0 when it does not lie in one piece).
+    struct Placed
     {
-        QByteArray content; // without its ending
-        QByteArray ending;  // "\n", "\r\n", "\r" or nothing at the end of the file
+        QString key;
+        qsizetype begin = -1;
+        qsizetype end = -1;
     };
-    // A line without the byte-order mark the file may start with.
-    QByteArrayView contentAt(qsizetype index) const;
-    // The index of the line holding `key` in the General section, or -1.
-    qsizetype lineOf(QByteArrayView key) const;
-    // Where a new key of the General section goes.
-    qsizetype insertionPoint() const;
-
-    QList<Line> m_lines;
+    // Where the General section's text starts after each of its headers
+    // (the first is the top of the file).
+    QList<qsizetype> m_generalStarts;
+    QList<Placed> m_general; // in reading order
+    QMap<QString, IniRawValue> m_entries;
+    QByteArray m_bytes;
 };
 
 } // namespace vesk

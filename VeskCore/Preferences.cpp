@@ -77,7 +77,11 @@ void Preferences::write(QLatin1String key, const QVariant &value)
 {
     // Written at once so that a crash or a killed process loses nothing; the
     // member above already holds the value whatever the store says.
-    m_lastWriteSucceeded = m_store.setValue(key, value);
+    const bool succeeded = m_store.setValue(key, value);
+    if (succeeded != m_lastWriteSucceeded) {
+        m_lastWriteSucceeded = succeeded;
+        emit lastWriteSucceededChanged();
+    }
 }
 
 } // namespace vesk

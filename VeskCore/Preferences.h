@@ -30,6 +30,7 @@ class Preferences : public QObject
     Q_PROPERTY(bool compactCards READ compactCards WRITE setCompactCards NOTIFY compactCardsChanged)
     Q_PROPERTY(QSet<QString> excludedCategories READ excludedCategories WRITE setExcludedCategories
                    NOTIFY excludedCategoriesChanged)
+    Q_PROPERTY(bool lastWriteSucceeded READ lastWriteSucceeded NOTIFY lastWriteSucceededChanged)
 
 public:
     explicit Preferences(PreferenceStore &store, QObject *parent = nullptr);
@@ -53,7 +54,8 @@ public:
     // In-place change of one category; always notifies.
     void setCategoryExcluded(const QString &category, bool excluded);
 
-    // Whether the last write reached the store.
+    // Whether the last write reached the store; when not, the value still
+    // holds for the session.
     bool lastWriteSucceeded() const { return m_lastWriteSucceeded; }
 
 signals:
@@ -62,6 +64,7 @@ signals:
     void preselectLowRiskChanged();
     void compactCardsChanged();
     void excludedCategoriesChanged();
+    void lastWriteSucceededChanged();
 
 private:
     void write(QLatin1String key, const QVariant &value);

@@ -3,151 +3,36 @@
 
 #include "SettingsFile.h"
 
-#include <QDataStream>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include "RegularFile.h"
 
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
 
 namespace vesk {
 
-namespace {
+using RegularFile::Look;
 
-enum class Problem
-{
-    danglingLink,
-    directory,
-    notRegular,
-    tooLarge,
-    cannotOpen,
-    cannotRead,
-    cannotMakeFolder,
-    cannotWrite,
-};
+namespace {
 
 // Why the file is left alone, for the warning on stderr: for whoever looks
 // after the machine, so in English like the rest of stderr.
-QString reason(Problem problem)
+// untranslated: stderr, every text of this function
+QString kindProblem(Look::Kind kind)
 {
-    switch (problem) {
-    case Problem::danglingLink:
-        return QStringLiteral("it is a link to nothing"); // untranslated: stderr
-    case Problem::directory:
-        return QStringLiteral("it is a directory"); // untranslated: stderr
-    case Problem::notRegular:
-        // untranslated: stderr
+    switch (kind) {
+    case Look::Kind::directory:
+        return QStringLiteral("it is a directory");
+    case Look::Kind::other:
         return QStringLiteral("it is not a regular file (a FIFO, socket or device)");
-    case Problem::tooLarge:
-        // untranslated: stderr
-        return QStringLiteral("it is larger than %1 kB").arg(SettingsFile::sizeLimit / 1024);
-    case Problem::cannotOpen:
-        return QStringLiteral("it cannot be opened"); // untranslated: stderr
-    case Problem::cannotRead:
-        return QStringLiteral("it cannot be read"); // untranslated: stderr
-    case Problem::cannotMakeFolder:
-        return QStringLiteral("its folder cannot be made"); // untranslated: stderr
-    case Problem::cannotWrite:
-        return QStringLiteral("it cannot be written"); // untranslated: stderr
+    case Look::Kind::link:
+        return QStringLiteral("a link took its place");
+    case Look::Kind::nothing:
+        return QStringLiteral("it is a link to nothing");
+    case Look::Kind::file:
+        break;
     }
     return {};
-}
-
-// What is at `path` once its links are followed, looked at without opening.
-QString kindProblem(const QFileInfo &info)
-{
-    if (info.isSymLink() && !info.exists())
-        return reason(Problem::danglingLink);
-    if (info.isDir())
-        return reason(Problem::directory);
-    if (!info.isFile())
-        return reason(Problem::notRegular);
-    if (info.size() > SettingsFile::sizeLimit)
-        return reason(Problem::tooLarge);
-    return {};
-}
-
-// Reads a regular file of at most `limit` bytes; nothing if it is not one
-// once open, is larger, or cannot be read.
-std::optional<QByteArray> readRegular(const QString &path, qint64 limit, QString &problem)
-{
-#ifdef Q_OS_UNIX
-    // Non-blocking, so that a FIFO swapped in after the look above cannot
-    // hang the start; the type is checked again on what was opened.
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        problem = reason(Problem::cannotOpen);
-        return std::nullopt;
-    }
-    struct stat status
-    {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
-        problem = reason(Problem::notRegular);
-        return std::nullopt;
-    }
-    QByteArray bytes;
-    char buffer[16384];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            ::close(fd);
-            problem = reason(Problem::cannotRead);
-            return std::nullopt;
-        }
-        if (got == 0)
-            break;
-        bytes.append(buffer, got);
-        if (bytes.size() > limit) {
-            ::close(fd);
-            problem = reason(Problem::tooLarge);
-            return std::nullopt;
-        }
-    }
-    ::close(fd);
-    return bytes;
-#else
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        problem = reason(Problem::cannotOpen);
-        return std::nullopt;
-    }
-    QByteArray bytes = file.read(limit + 1);
-    if (bytes.size() > limit) {
-        problem = reason(Problem::tooLarge);
-        return std::nullopt;
-    }
-    return bytes;
-#endif
-}
-
-// A "@Variant(…)" value decoded as the platform's reader decodes it, kept
-// only when it is a Boolean or a text (earlier versions of vesk read those);
-// anything else is some other type, which never counts.
-QVariant decoded(const QString &text)
-{
-    // untranslated: the INI format's own markers
-    const QLatin1String variant("@Variant(");
-    if (!text.startsWith(variant) || !text.endsWith(u')'))
-        return QByteArray();
-    // As the platform's reader does it: the closing parenthesis stays in the
-    // stream (a value cut short reads it as its last byte).
-    QByteArray bytes = text.mid(variant.size()).toLatin1();
-    QDataStream stream(&bytes, QIODevice::ReadOnly);
-    stream.setVersion(QDataStream::Qt_4_0);
-    QVariant value;
-    stream >> value;
-    if (value.typeId() == QMetaType::Bool || value.typeId() == QMetaType::QString)
-        return value;
-    return QByteArray();
 }
 
 } // namespace
@@ -159,13 +44,27 @@ SettingsFile::SettingsFile(const QString &path) : m_path(path)
 
 void SettingsFile::load()
 {
-    const QFileInfo info(m_path);
-    if (!info.exists() && !info.isSymLink())
+    const Look here = RegularFile::look(m_path);
+    if (here.kind == Look::Kind::nothing)
         return; // absent: the first write makes it
-    if (const QString problem = kindProblem(info); !problem.isEmpty())
-        return refuse(problem);
+    QString file = m_path;
+    if (here.kind == Look::Kind::link) {
+        // A dotfile manager's link: followed to its end, which later writes
+        // replace while the link stays.
+        m_linkTarget = QFileInfo(m_path).canonicalFilePath();
+        if (m_linkTarget.isEmpty())
+            return refuse(kindProblem(Look::Kind::nothing));
+        file = m_linkTarget;
+    }
+    const Look end = RegularFile::look(file);
+    if (end.kind != Look::Kind::file)
+        return refuse(kindProblem(end.kind));
+    if (end.size > sizeLimit)
+        return refuse(QStringLiteral("it is larger than %1 kB").arg(sizeLimit / 1024));
     QString problem;
-    const std::optional<QByteArray> bytes = readRegular(m_path, sizeLimit, problem);
+    Look opened;
+    const std::optional<QByteArray> bytes =
+        RegularFile::read(file, sizeLimit, &end, opened, problem);
     if (!bytes)
         return refuse(problem);
     m_document = IniDocument::parse(*bytes);
@@ -176,34 +75,32 @@ void SettingsFile::refuse(const QString &reason)
 {
     m_state = State::refused;
     m_problem = reason;
+    m_warned = reason;
     // untranslated: a message for whoever reads stderr, not the interface
     qWarning("vesk: the settings file %s is left alone: %s. The preferences start from their "
              "defaults and last for this session only.",
              qPrintable(QDir::toNativeSeparators(m_path)), qPrintable(reason));
 }
 
-QString SettingsFile::target() const
+bool SettingsFile::fail(const QString &reason)
 {
-    const QFileInfo info(m_path);
-    if (info.isSymLink())
-        return info.canonicalFilePath();
-    return m_path;
+    m_problem = reason;
+    if (reason != m_warned) {
+        m_warned = reason;
+        // untranslated: a message for whoever reads stderr, not the interface
+        qWarning("vesk: the settings file %s was not changed: %s. The choice lasts for this "
+                 "session only.",
+                 qPrintable(QDir::toNativeSeparators(m_path)), qPrintable(reason));
+    }
+    return false;
 }
 
 QVariant SettingsFile::value(QLatin1String key) const
 {
-    const std::optional<IniValue> stored = m_document.value(QByteArrayView(key.data(), key.size()));
-    if (!stored)
-        return {};
-    switch (stored->kind) {
-    case IniValue::Kind::text:
-        return stored->text;
-    case IniValue::Kind::list:
-        return QStringList();
-    case IniValue::Kind::other:
-        return decoded(stored->text);
-    }
-    return {};
+    const QString name(key);
+    if (const auto unsaved = m_unsaved.constFind(name); unsaved != m_unsaved.constEnd())
+        return QString::fromUtf8(*unsaved);
+    return m_document.value(name);
 }
 
 bool SettingsFile::setValue(QLatin1String key, const QVariant &value)
@@ -213,39 +110,93 @@ bool SettingsFile::setValue(QLatin1String key, const QVariant &value)
                                 : value.toString().toUtf8();
     if (!IniDocument::needsNoEscaping(text))
         return false; // vesk writes only plain words; anything else is a bug
-    if (m_state == State::refused)
+    m_unsaved.insert(QString(key), text);
+    if (m_state == State::refused || !save())
         return false;
-    // Looked at again: what is there may have changed since the start.
-    const QFileInfo now(m_path);
-    if (now.exists() || now.isSymLink()) {
-        if (const QString problem = kindProblem(now); !problem.isEmpty()) {
-            m_problem = problem;
-            return false;
-        }
-    }
-    m_document.setValue(QByteArrayView(key.data(), key.size()), text);
-
-    const QString file = target();
-    if (!QFileInfo(file).absoluteDir().mkpath(QStringLiteral("."))) {
-        m_problem = reason(Problem::cannotMakeFolder);
-        return false;
-    }
-    QSaveFile save(file);
-    save.setDirectWriteFallback(false);
-    if (!save.open(QIODevice::WriteOnly)) {
-        m_problem = reason(Problem::cannotWrite);
-        return false;
-    }
-    if (QFile::exists(file))
-        save.setPermissions(QFile::permissions(file));
-    save.write(m_document.toBytes());
-    if (!save.commit()) {
-        m_problem = reason(Problem::cannotWrite);
-        return false;
-    }
+    m_unsaved.clear();
     m_problem.clear();
+    m_warned.clear();
     m_state = State::loaded;
     return true;
+}
+
+std::optional<SettingsFile::Place> SettingsFile::placeNow(QString &problem) const
+{
+    // untranslated: stderr, every text of this function
+    const Look here = RegularFile::look(m_path);
+    switch (here.kind) {
+    case Look::Kind::nothing:
+        return Place{m_path, false};
+    case Look::Kind::file:
+        return Place{m_path, true};
+    case Look::Kind::link:
+        if (m_linkTarget.isEmpty()) {
+            problem = QStringLiteral("a link took its place");
+            return std::nullopt;
+        }
+        if (QFileInfo(m_path).canonicalFilePath() != m_linkTarget ||
+            RegularFile::look(m_linkTarget).kind != Look::Kind::file) {
+            problem = QStringLiteral("its link no longer leads to the file it led to");
+            return std::nullopt;
+        }
+        return Place{m_linkTarget, true};
+    case Look::Kind::directory:
+    case Look::Kind::other:
+        problem = kindProblem(here.kind);
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+bool SettingsFile::save()
+{
+    // untranslated: stderr, every text of this function
+    if (!QFileInfo(m_path).absoluteDir().mkpath(QStringLiteral(".")))
+        return fail(QStringLiteral("its folder cannot be made"));
+    // The lock QSettings takes too, so that two writers never merge from the
+    // same old file.
+    QLockFile lock(m_path + QStringLiteral(".lock"));
+    if (!lock.tryLock(lockTimeoutMs)) {
+        return fail(lock.error() == QLockFile::LockFailedError
+                        ? QStringLiteral("another program holds its lock")
+                        : QStringLiteral("its lock file cannot be made"));
+    }
+    QString problem;
+    // A hand edit that lands between reading and replacing is not lost: the
+    // merge starts again from it.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const std::optional<Place> place = placeNow(problem);
+        if (!place)
+            return fail(problem);
+        Look before;
+        QByteArray now;
+        if (place->isFile) {
+            const Look looked = RegularFile::look(place->path);
+            const std::optional<QByteArray> bytes =
+                RegularFile::read(place->path, sizeLimit, &looked, before, problem);
+            if (!bytes)
+                return fail(problem);
+            now = *bytes;
+        }
+        IniDocument document = IniDocument::parse(now);
+        for (auto [key, text] : m_unsaved.asKeyValueRange()) {
+            const std::optional<QByteArray> edited = document.withValue(key, text);
+            if (!edited)
+                return fail(QStringLiteral("its content cannot take the change without changing "
+                                           "another setting"));
+            document = IniDocument::parse(*edited);
+        }
+        switch (RegularFile::replace(place->path, document.bytes(), before, problem)) {
+        case RegularFile::Outcome::replaced:
+            m_document = document;
+            return true;
+        case RegularFile::Outcome::changedMeanwhile:
+            continue;
+        case RegularFile::Outcome::failed:
+            return fail(problem);
+        }
+    }
+    return fail(problem);
 }
 
 } // namespace vesk

@@ -6,30 +6,40 @@
 #include "IniDocument.h"
 #include "PreferenceStore.h"
 
+#include <QMap>
 #include <QString>
 
 namespace vesk {
 
-// vesk's settings file, treated as outside input: whatever is in its place
-// (a dotfile manager's link, a FIFO, a device, a directory, a file of any
-// size or content) never hangs, bloats or breaks vesk, and vesk never
-// replaces what is not a settings file of its own.
+// vesk's settings file, with the guarantees of a platform preferences store
+// and treated as outside input.
 //
-// - It looks before it reads: only a regular file, directly or through
-//   links, is opened (without blocking, and checked again once open); it is
-//   read only up to `sizeLimit`.
-// - Anything else in its place, a larger file, or one that cannot be read is
-//   left alone: the preferences start from their defaults, live in memory
-//   for the session, and the file is never written. One warning on stderr
-//   says why.
-// - A write changes only vesk's own keys (IniDocument) and replaces the file
-//   atomically: through a link, its target, so the link stays. It is made,
-//   with its folder, when nothing is there.
+// Start: only a regular file, directly or through links, is read (opened
+// without blocking, checked again once open, at most `sizeLimit` bytes).
+// Anything else in its place is left alone for the session: defaults, values
+// in memory, one warning on stderr.
+//
+// Each write changes one key and nothing else:
+// - under a lock file beside the settings file (as QSettings locks), the file
+//   is read again as it is now, so changes made since by another vesk, by
+//   hand or by another tool stay; a file deleted meanwhile is made again;
+// - only the key's own entry changes, every other byte stays;
+// - the new file is written beside the old one, flushed to the disk, given
+//   the old one's owner, group and mode, and renamed over it: it lands whole
+//   or not at all;
+// - it never goes through anything that appeared after the start: a link is
+//   followed only if it was there at the start and still leads to the same
+//   file, and the file itself is opened without following a link.
+// A write that cannot land leaves the file as it was and no temporary file,
+// says why on stderr (once per reason), and keeps the value in memory; the
+// next write that lands takes it along.
 class SettingsFile : public PreferenceStore
 {
 public:
     // Far above any real settings file (a few hundred bytes).
     static constexpr qint64 sizeLimit = 256 * 1024;
+    // How long a write waits for another writer's lock.
+    static constexpr int lockTimeoutMs = 2000;
 
     enum class State
     {
@@ -49,15 +59,26 @@ public:
     bool setValue(QLatin1String key, const QVariant &value) override;
 
 private:
+    // Where a write goes now, and what is there.
+    struct Place
+    {
+        QString path;
+        bool isFile = false;
+    };
+
     void load();
     void refuse(const QString &reason);
-    // The file the writes replace: the path, or the end of its links.
-    QString target() const;
+    bool save();
+    std::optional<Place> placeNow(QString &problem) const;
+    bool fail(const QString &reason);
 
     QString m_path;
+    QString m_linkTarget; // where the path led at the start, if it was a link
     State m_state = State::absent;
     QString m_problem;
+    QString m_warned; // the last reason said on stderr
     IniDocument m_document;
+    QMap<QString, QByteArray> m_unsaved; // chosen, not yet on the disk
 };
 
 } // namespace vesk

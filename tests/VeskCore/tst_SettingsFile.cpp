@@ -10,12 +10,22 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
+#include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
+#include <csignal>
+#include <thread>
+
+#include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace vesk;
@@ -82,7 +92,16 @@ private slots:
     void whateverIsInItsPlace();
     void foreignLinesSurviveByteForByte();
     void readsWhatThePlatformWrote();
-    void writesKeepPermissions();
+    void readsHandEditsAsThePlatformDoes_data();
+    void readsHandEditsAsThePlatformDoes();
+    void writesMergeWithWhatIsThereNow_data();
+    void writesMergeWithWhatIsThereNow();
+    void twoProcessesNeverUndoEachOther();
+    void neverWritesThroughWhatAppeared_data();
+    void neverWritesThroughWhatAppeared();
+    void failedWriteChangesNothing_data();
+    void failedWriteChangesNothing();
+    void keepsOwnerGroupAndMode();
 };
 
 void tst_SettingsFile::whateverIsInItsPlace_data()
@@ -292,21 +311,473 @@ void tst_SettingsFile::readsWhatThePlatformWrote()
     QCOMPARE(readAll(path), expected);
 }
 
-void tst_SettingsFile::writesKeepPermissions()
+namespace {
+
+const QList<QByteArray> vesksKeys{"appearance", "startSection", "preselectLowRisk", "compactCards"};
+
+// Which kinds of hand edit a generated file holds.
+struct EditMix
+{
+    bool keys = false;   // keys spelt otherwise: escapes, case, spaces, groups
+    bool values = false; // quotes, escapes, typed values, lists, comments
+    bool lines = false;  // headers in any case, comments, stray quotes, junk
+    bool breaks = false; // CR, CRLF, continuation lines, a byte-order mark
+};
+
+// A settings file as a person, an editor or another tool may leave it.
+QByteArray handEdited(QRandomGenerator &random, EditMix mix)
+{
+    static const QList<QByteArray> oddKeys{"start%53ection",      "%61ppearance",
+                                           "compact%43ards",      "%U0061ppearance",
+                                           "Appearance",          "  appearance\t",
+                                           "General\\appearance", "appear%ance",
+                                           "compactCards%",       "%5",
+                                           "preselectLowRisk ",   "start%53ection%",
+                                           "%u0061ppearance",     "compact%4",
+                                           "\"appearance\"",      "startSection;x"};
+    static const QList<QByteArray> plainValues{"Fosc",      "Clar",      "Sistema", "Espai",
+                                               "Rendiment", "Historial", "true",    "false"};
+    static const QList<QByteArray> oddValues{"@String(Espai)",
+                                             "\"@String(Fosc)\"",
+                                             "@ByteArray(Fosc)",
+                                             "@Invalid()",
+                                             "@Variant(\\0\\0\\0\\x1\\x1)",
+                                             "@Variant(\\0\\0\\0\\x2\\0\\0\\0\\0)",
+                                             "\"Fosc\"",
+                                             "\"Fo\"sc",
+                                             "Fo\\sc",
+                                             "Fosc\\",
+                                             "Fos\\\nc",
+                                             "Fosc ; dark",
+                                             "Fosc, Clar",
+                                             "\"Fosc, Clar\"",
+                                             "  Clar  ",
+                                             "\" Clar \"",
+                                             "\\x46osc",
+                                             "\\106osc",
+                                             "Fo\\qsc",
+                                             "Clar\\t",
+                                             "@@Fosc",
+                                             "Esp\\\r\nai",
+                                             "1",
+                                             "0",
+                                             "yes",
+                                             "NO",
+                                             " 2 ",
+                                             "@Rect(1 2)",
+                                             "@Size(1 2)",
+                                             "\"\"",
+                                             "Fo\"sc",
+                                             "Clar \\",
+                                             "caf\xc3\xa9",
+                                             "Fosc=Clar"};
+    static const QList<QByteArray> oddLines{
+        "[General]", "[general]",    "[GENERAL]", "[ General ]", "[%General]",
+        "[Other]",   "[]",           "[General",  "[Gen\\eral]", "\"",
+        ";comment",  "; \"quoted\"", "# hash",    "no equals",   "=",
+        "\\",        "  ",           "",          "x=\"open",    "[General] ; note"};
+    static const QList<QByteArray> breaks{"\n", "\r\n", "\r", "\\\n"};
+    const auto pick = [&random](const QList<QByteArray> &from) {
+        return from.at(int(random.bounded(int(from.size()))));
+    };
+    const auto coin = [&random] {
+        return random.bounded(2) == 0;
+    };
+
+    QByteArray text = mix.breaks && random.bounded(10) == 0 ? "\xEF\xBB\xBF" : "";
+    const int lines = int(random.bounded(1, 10));
+    for (int n = 0; n < lines; ++n) {
+        if (random.bounded(10) < 7) {
+            text += (mix.keys && coin() ? pick(oddKeys) : pick(vesksKeys)) + '=' +
+                    (mix.values && coin() ? pick(oddValues) : pick(plainValues));
+        } else {
+            text += mix.lines ? pick(oddLines) : pick({"[General]", "[Other]", "; comment"});
+        }
+        text += mix.breaks ? pick(breaks) : QByteArray("\n");
+    }
+    return text;
+}
+
+QString escaped(const QByteArray &bytes)
+{
+    return QString::fromLatin1(bytes.toPercentEncoding(" =[]@;,\"%"));
+}
+
+// Everything the platform's reader reads in the file at `path`, which this
+// process must not have read before (QSettings caches what it read).
+QVariantMap platformReading(const QString &path)
+{
+    QSettings settings(path, QSettings::IniFormat);
+    QVariantMap values;
+    for (const QString &key : settings.allKeys()) {
+        // A key such as "/appearance" (from "[]") cannot be asked for: the
+        // question is read as "appearance".
+        if (!key.isEmpty() && !key.startsWith(u'/') && !key.endsWith(u'/') &&
+            !key.contains(u"//"_s))
+            values.insert(key, settings.value(key));
+    }
+    return values;
+}
+
+QStringList folderEntries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden |
+                                  QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(EditMix)
+
+void tst_SettingsFile::readsHandEditsAsThePlatformDoes_data()
+{
+    QTest::addColumn<EditMix>("mix");
+    QTest::addColumn<quint32>("seed");
+    QTest::newRow("keys spelt otherwise") << EditMix{true, false, false, false} << 1u;
+    QTest::newRow("values in every form") << EditMix{false, true, false, false} << 2u;
+    QTest::newRow("headers, comments, stray quotes") << EditMix{false, false, true, false} << 3u;
+    QTest::newRow("line breaks and continuations") << EditMix{false, true, false, true} << 4u;
+    QTest::newRow("all at once") << EditMix{true, true, true, true} << 5u;
+}
+
+// Whatever a hand edit leaves, vesk reads its keys as QSettings reads them,
+// and a change of one key reads, to QSettings, as that change alone: every
+// other key of every section and every comment stays.
+void tst_SettingsFile::readsHandEditsAsThePlatformDoes()
+{
+    QFETCH(EditMix, mix);
+    QFETCH(quint32, seed);
+    QRandomGenerator random(seed);
+    QTemporaryDir dir;
+    // Qt 6.4 keeps the spaces between a byte-order mark and the first key as
+    // part of the key (" appearance"); vesk skips them, as later Qt does.
+    const QString probe = dir.filePath(u"mark.conf"_s);
+    QVERIFY(writeAll(probe, "\xEF\xBB\xBF appearance=Fosc\n"));
+    const bool keepsSpacesAfterMark = !platformReading(probe).contains(u"appearance"_s);
+    for (int n = 0; n < 400; ++n) {
+        const QByteArray text = handEdited(random, mix);
+        const QString path = dir.filePath(u"read-%1.conf"_s.arg(n));
+        QVERIFY(writeAll(path, text));
+        if (keepsSpacesAfterMark &&
+            (text.startsWith("\xEF\xBB\xBF ") || text.startsWith("\xEF\xBB\xBF\t")))
+            continue;
+        const QVariantMap expected = platformReading(path);
+        SettingsFile file(path);
+        for (const QByteArray &key : vesksKeys) {
+            const QVariant ours = file.value(QLatin1String(key));
+            const QVariant theirs = expected.value(QString::fromLatin1(key));
+            QVERIFY2(ours == theirs, qPrintable(u"%1 in %2: %3, QSettings %4"_s.arg(
+                                         QString::fromLatin1(key), escaped(text), ours.toString(),
+                                         theirs.toString())));
+        }
+        if (n % 4 != 0)
+            continue; // each write syncs to the disk: a quarter of the files is enough
+        QVERIFY(file.setValue(QLatin1String("appearance"), u"Clar"_s));
+        QVERIFY(file.setValue(QLatin1String("compactCards"), true));
+        const QByteArray written = readAll(path);
+        const QString copy = dir.filePath(u"written-%1.conf"_s.arg(n));
+        QVERIFY(writeAll(copy, written));
+        QVariantMap changed = expected;
+        changed.insert(u"appearance"_s, u"Clar"_s);
+        changed.insert(u"compactCards"_s, u"true"_s);
+        QVERIFY2(platformReading(copy) == changed,
+                 qPrintable(escaped(text) + u" became "_s + escaped(written)));
+        const auto lines = [](QByteArray bytes) {
+            return bytes.replace("\r\n", "\n").replace('\r', '\n').split('\n');
+        };
+        // Comments stay, unless an open quote or a continuation made them
+        // part of a value that changed.
+        const QList<QByteArray> writtenLines = lines(written);
+        const QList<QByteArray> textLines = lines(text);
+        const bool linesStandAlone =
+            std::all_of(textLines.begin(), textLines.end(), [](const QByteArray &line) {
+                return line.count('"') % 2 == 0 && !line.endsWith('\\');
+            });
+        for (const QByteArray &line : textLines) {
+            if (linesStandAlone && line.trimmed().startsWith(';'))
+                QVERIFY2(writtenLines.contains(line),
+                         qPrintable(escaped(text) + u" became "_s + escaped(written)));
+        }
+    }
+}
+
+void tst_SettingsFile::writesMergeWithWhatIsThereNow_data()
+{
+    QTest::addColumn<QString>("meanwhile");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("another vesk changed another key")
+        << u"another vesk"_s
+        << QByteArray("[General]\nappearance=Clar\ncompactCards=true\n"
+                      "startSection=Espai\n");
+    QTest::newRow("a line added by hand")
+        << u"hand edit"_s
+        << QByteArray("[General]\nappearance=Fosc\nhandMade=yes\nstartSection=Espai\n"
+                      "[Tool]\nappearance=mine\n");
+    QTest::newRow("deleted and made again with other content")
+        << u"made again"_s
+        << QByteArray("[General]\npreselectLowRisk=false\nstartSection=Espai\n; kept\n");
+    QTest::newRow("deleted") << u"deleted"_s << QByteArray("[General]\nstartSection=Espai\n");
+}
+
+// A write changes one key of the file as it is at that moment, not as it
+// was when vesk started.
+void tst_SettingsFile::writesMergeWithWhatIsThereNow()
+{
+    QFETCH(QString, meanwhile);
+    QFETCH(QByteArray, expected);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"vesk.conf"_s);
+    QVERIFY(writeAll(path, "[General]\nappearance=Fosc\n"));
+    SettingsFile mine(path);
+    SettingsFile other(path);
+
+    if (meanwhile == u"another vesk"_s) {
+        // Alternating writes of two stores: neither undoes the other.
+        for (int n = 0; n < 40; ++n) {
+            QVERIFY(other.setValue(QLatin1String("compactCards"), n % 2 == 0));
+            QVERIFY(mine.setValue(QLatin1String("appearance"), n % 2 ? u"Clar"_s : u"Fosc"_s));
+        }
+        QVERIFY(other.setValue(QLatin1String("compactCards"), true));
+    } else if (meanwhile == u"hand edit"_s) {
+        QVERIFY(writeAll(path, readAll(path) + "handMade=yes\n[Tool]\nappearance=mine\n"));
+    } else if (meanwhile == u"made again"_s) {
+        QVERIFY(QFile::remove(path));
+        QVERIFY(writeAll(path, "[General]\npreselectLowRisk=false\n; kept\n"));
+    } else {
+        QVERIFY(QFile::remove(path));
+    }
+    QVERIFY(mine.setValue(QLatin1String("startSection"), u"Espai"_s));
+    QCOMPARE(readAll(path), expected);
+    QCOMPARE(folderEntries(dir.path()), QStringList{u"vesk.conf"_s});
+}
+
+// Two vesk processes writing at once, each its own key: the last value of
+// each is in the file at the end.
+void tst_SettingsFile::twoProcessesNeverUndoEachOther()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"vesk.conf"_s);
+    QVERIFY(writeAll(path, "[General]\nappearance=Fosc\n"));
+    SettingsFile mine(path); // read before the other process writes anything
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        SettingsFile theirs(path);
+        bool ok = true;
+        for (int n = 0; n < 150; ++n)
+            ok = theirs.setValue(QLatin1String("compactCards"), n % 2 != 0) && ok;
+        ::_exit(ok ? 0 : 1);
+    }
+    bool ok = true;
+    for (int n = 0; n < 150; ++n)
+        ok = mine.setValue(QLatin1String("startSection"), n % 2 ? u"Espai"_s : u"Neteja"_s) && ok;
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    QVERIFY(ok);
+    QVERIFY(mine.setValue(QLatin1String("preselectLowRisk"), false));
+
+    const QVariantMap read = platformReading(path);
+    QCOMPARE(read.value(u"appearance"_s), QVariant(u"Fosc"_s));
+    QCOMPARE(read.value(u"compactCards"_s), QVariant(u"true"_s));
+    QCOMPARE(read.value(u"startSection"_s), QVariant(u"Espai"_s));
+    QCOMPARE(read.value(u"preselectLowRisk"_s), QVariant(u"false"_s));
+    QCOMPARE(readAll(path).count("compactCards="), 1);
+    QCOMPARE(folderEntries(dir.path()), QStringList{u"vesk.conf"_s});
+}
+
+void tst_SettingsFile::neverWritesThroughWhatAppeared_data()
+{
+    QTest::addColumn<QString>("swapIn");
+    QTest::newRow("a link to another file") << u"link"_s;
+    QTest::newRow("the start's link, led elsewhere") << u"retargeted link"_s;
+    QTest::newRow("a FIFO") << u"fifo"_s;
+    QTest::newRow("a directory") << u"directory"_s;
+    QTest::newRow("links swapped in and out while writing") << u"race"_s;
+}
+
+// What takes the file's place after the start is never written through or
+// replaced: the choice stays in memory.
+void tst_SettingsFile::neverWritesThroughWhatAppeared()
+{
+    QFETCH(QString, swapIn);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"vesk.conf"_s);
+    const QString victim = dir.filePath(u"victim"_s);
+    const QString dotfile = dir.filePath(u"dotfile.conf"_s);
+    const QByteArray victimBytes = "[General]\nappearance=Sistema\nsecret=1\n";
+    QVERIFY(writeAll(victim, victimBytes));
+    QVERIFY(writeAll(dotfile, "[General]\nappearance=Fosc\n"));
+    if (swapIn == u"retargeted link"_s)
+        QVERIFY(QFile::link(dotfile, path));
+    else
+        QVERIFY(writeAll(path, "[General]\nappearance=Fosc\n"));
+    SettingsFile file(path);
+    Preferences preferences(file);
+    QCOMPARE(preferences.appearance(), Appearance::dark);
+
+    const QByteArray name = QFile::encodeName(path);
+    if (swapIn == u"race"_s) {
+        // Another process swaps a link to the victim and a regular file in
+        // and out while vesk writes.
+        std::atomic<bool> stop = false;
+        std::thread swapper([&] {
+            const QByteArray link = QFile::encodeName(dir.filePath(u"swap-link"_s));
+            const QByteArray plain = QFile::encodeName(dir.filePath(u"swap-file"_s));
+            const QByteArray victimName = QFile::encodeName(victim);
+            while (!stop) {
+                (void)::symlink(victimName.constData(), link.constData());
+                (void)::rename(link.constData(), name.constData());
+                QFile regular(QFile::decodeName(plain));
+                if (regular.open(QIODevice::WriteOnly))
+                    regular.write("[General]\n");
+                regular.close();
+                (void)::rename(plain.constData(), name.constData());
+            }
+        });
+        for (int n = 0; n < 300; ++n)
+            preferences.setCompactCards(n % 2 == 0);
+        stop = true;
+        swapper.join();
+        QCOMPARE(readAll(victim), victimBytes);
+        return;
+    }
+    QVERIFY(QFile::remove(path));
+    if (swapIn == u"link"_s || swapIn == u"retargeted link"_s) {
+        QVERIFY(QFile::link(victim, path));
+    } else if (swapIn == u"fifo"_s) {
+        QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+    } else {
+        QVERIFY(QDir().mkpath(path));
+    }
+    const auto before = snapshot(dir.path());
+    warnings = 0;
+    QElapsedTimer clock;
+    clock.start();
+    preferences.setAppearance(Appearance::light);
+    preferences.setCompactCards(true);
+    QVERIFY(clock.elapsed() < 1000);
+    QVERIFY(!preferences.lastWriteSucceeded());
+    QVERIFY(!file.problem().isEmpty());
+    QCOMPARE(preferences.appearance(), Appearance::light);
+    QCOMPARE(warnings, 1); // once, not at every write
+    QCOMPARE(snapshot(dir.path()), before);
+}
+
+void tst_SettingsFile::failedWriteChangesNothing_data()
+{
+    QTest::addColumn<bool>("fullDisk"); // else a file-size limit
+    QTest::newRow("a file-size limit") << false;
+    QTest::newRow("a full disk") << true;
+}
+
+// A write that cannot land leaves the old file byte for byte and nothing
+// beside it, says so once, and keeps the choice for the next write.
+void tst_SettingsFile::failedWriteChangesNothing()
+{
+    QFETCH(bool, fullDisk);
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(u"vesk"_s);
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + u"/vesk.conf"_s;
+    QByteArray stored = "[General]\nappearance=Fosc\nstartSection=Espai\n";
+    while (stored.size() < 600)
+        stored += "; a note the user keeps\n";
+
+    QStringList fillers;
+    rlimit unlimited{};
+    const auto unmount = qScopeGuard([&] {
+        if (fullDisk)
+            ::umount2(QFile::encodeName(folder).constData(), MNT_DETACH);
+    });
+    if (fullDisk) {
+        if (::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=64k") != 0)
+            QSKIP("mounting a small file system needs the superuser");
+        QVERIFY(writeAll(path, stored));
+        // Full, but for one page: room for the lock file, none for the new copy.
+        for (int n = 0;; ++n) {
+            const QString filler = folder + u"/filler-%1"_s.arg(n);
+            QFile file(filler);
+            if (!file.open(QIODevice::WriteOnly))
+                break;
+            fillers << QFileInfo(filler).fileName();
+            if (file.write(QByteArray(4096, 'x')) != 4096 || !file.flush())
+                break;
+        }
+        QVERIFY(QFile::remove(folder + u'/' + fillers.takeFirst()));
+    } else {
+        QVERIFY(writeAll(path, stored));
+        std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &unlimited), 0);
+        rlimit limit = unlimited;
+        limit.rlim_cur = 300;
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+    }
+    const auto lift = [&] {
+        if (fullDisk) {
+            for (const QString &filler : std::as_const(fillers))
+                QFile::remove(folder + u'/' + filler);
+        } else {
+            ::setrlimit(RLIMIT_FSIZE, &unlimited);
+        }
+    };
+    auto lifted = qScopeGuard(lift);
+
+    SettingsFile file(path);
+    Preferences preferences(file);
+    QSignalSpy succeeded(&preferences, &Preferences::lastWriteSucceededChanged);
+    const QStringList entries = folderEntries(folder);
+    warnings = 0;
+    preferences.setAppearance(Appearance::light);
+    preferences.setStartSection(Section::history);
+    QVERIFY(!preferences.lastWriteSucceeded());
+    QCOMPARE(succeeded.size(), 1);
+    QCOMPARE(warnings, 1);
+    QCOMPARE(preferences.appearance(), Appearance::light);
+    QCOMPARE(readAll(path), stored);
+    QCOMPARE(folderEntries(folder), entries);
+
+    // Room again: the next write lands, and takes the earlier choices along.
+    lift();
+    preferences.setCompactCards(true);
+    QVERIFY(preferences.lastWriteSucceeded());
+    QCOMPARE(succeeded.size(), 2);
+    QByteArray expected = stored;
+    expected.replace("appearance=Fosc\nstartSection=Espai\n",
+                     "appearance=Clar\nstartSection=Historial\ncompactCards=true\n");
+    QCOMPARE(readAll(path), expected);
+}
+
+// A rewrite keeps the file's mode, and its owner and group when the process
+// may give them (a superuser running vesk on a user's file).
+void tst_SettingsFile::keepsOwnerGroupAndMode()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"vesk.conf"_s);
     QVERIFY(writeAll(path, "[General]\n"));
-    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+    const QByteArray name = QFile::encodeName(path);
+    QCOMPARE(::chmod(name.constData(), 0640), 0);
+    const bool root = ::geteuid() == 0;
+    if (root)
+        QCOMPARE(::chown(name.constData(), 4321, 4322), 0);
+    struct stat before
+    {};
+    QCOMPARE(::stat(name.constData(), &before), 0);
+
     SettingsFile file(path);
     QVERIFY(file.setValue(QLatin1String("appearance"), u"Clar"_s));
-    const QFile::Permissions everyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                        QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
-                                        QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
-    QCOMPARE(QFile::permissions(path) & everyone, QFile::ReadOwner | QFile::WriteOwner);
     // Only plain words are written: nothing that would read back otherwise.
     QVERIFY(!file.setValue(QLatin1String("appearance"), u"Fosc, Clar"_s));
     QCOMPARE(readAll(path), QByteArray("[General]\nappearance=Clar\n"));
+    struct stat after
+    {};
+    QCOMPARE(::stat(name.constData(), &after), 0);
+    QVERIFY(after.st_ino != before.st_ino); // replaced, not written in place
+    QCOMPARE(after.st_mode & 07777, mode_t(0640));
+    QCOMPARE(after.st_uid, before.st_uid);
+    QCOMPARE(after.st_gid, before.st_gid);
+    if (!root)
+        QSKIP("the mode is kept; only the superuser can check another owner");
 }
 
 QTEST_GUILESS_MAIN(tst_SettingsFile)
