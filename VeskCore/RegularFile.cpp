@@ -20,12 +20,53 @@ namespace vesk::RegularFile {
 
 namespace {
 
+enum class Reason
+{
+    linkInPlace,
+    cannotOpen,
+    cannotRead,
+    notRegular,
+    replacedWhileOpened,
+    folderNotWritable,
+    cannotWrite,
+    cannotKeepPermissions,
+    replacedWhileWritten,
+    cannotReplace,
+};
+
+QString text(Reason reason)
+{
+    switch (reason) {
+    case Reason::linkInPlace: // untranslated: stderr
+        return QStringLiteral("a link took its place");
+    case Reason::cannotOpen: // untranslated: stderr
+        return QStringLiteral("it cannot be opened");
+    case Reason::cannotRead: // untranslated: stderr
+        return QStringLiteral("it cannot be read");
+    case Reason::notRegular: // untranslated: stderr
+        return QStringLiteral("it is not a regular file (a FIFO, socket or device)");
+    case Reason::replacedWhileOpened: // untranslated: stderr
+        return QStringLiteral("another file took its place while it was opened");
+    case Reason::folderNotWritable: // untranslated: stderr
+        return QStringLiteral("its folder cannot be written");
+    case Reason::cannotWrite: // untranslated: stderr
+        return QStringLiteral("it cannot be written");
+    case Reason::cannotKeepPermissions: // untranslated: stderr
+        return QStringLiteral("its permissions cannot be kept");
+    case Reason::replacedWhileWritten: // untranslated: stderr
+        return QStringLiteral("something else took its place while it was written");
+    case Reason::cannotReplace: // untranslated: stderr
+        return QStringLiteral("it cannot be replaced");
+    }
+    return {};
+}
+
 #ifdef Q_OS_UNIX
 
-// untranslated: stderr, here and below
-QString because(const char *what, int error)
+// A reason with the system's own words for the error.
+QString because(Reason reason, int error)
 {
-    return QString::fromLatin1(what) + QStringLiteral(" (") + qt_error_string(error) + u')';
+    return text(reason) + QStringLiteral(" (") + qt_error_string(error) + u')';
 }
 
 Look fromStatus(const struct stat &status)
@@ -120,6 +161,12 @@ void syncFolderOf(const QString &path)
 
 } // namespace
 
+QString tooLarge(qint64 limit)
+{
+    // untranslated: stderr
+    return QStringLiteral("it is larger than %1 kB").arg(limit / 1024);
+}
+
 #ifdef Q_OS_UNIX
 
 Look look(const QString &path)
@@ -137,23 +184,22 @@ std::optional<QByteArray> read(const QString &path, qint64 limit, const Look *ex
     const Descriptor fd(::open(QFile::encodeName(path).constData(),
                                O_RDONLY | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC));
     if (fd.get() < 0) {
-        problem = errno == ELOOP ? QStringLiteral("a link took its place")
-                                 : because("it cannot be opened", errno);
+        problem = errno == ELOOP ? text(Reason::linkInPlace) : because(Reason::cannotOpen, errno);
         return std::nullopt;
     }
     struct stat status
     {};
     if (::fstat(fd.get(), &status) != 0) {
-        problem = because("it cannot be read", errno);
+        problem = because(Reason::cannotRead, errno);
         return std::nullopt;
     }
     opened = fromStatus(status);
     if (opened.kind != Look::Kind::file) {
-        problem = QStringLiteral("it is not a regular file (a FIFO, socket or device)");
+        problem = text(Reason::notRegular);
         return std::nullopt;
     }
     if (expected && !opened.sameFile(*expected)) {
-        problem = QStringLiteral("another file took its place while it was opened");
+        problem = text(Reason::replacedWhileOpened);
         return std::nullopt;
     }
     QByteArray bytes;
@@ -163,14 +209,14 @@ std::optional<QByteArray> read(const QString &path, qint64 limit, const Look *ex
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
-            problem = because("it cannot be read", errno);
+            problem = because(Reason::cannotRead, errno);
             return std::nullopt;
         }
         if (got == 0)
             return bytes;
         bytes.append(buffer, got);
         if (bytes.size() > limit) {
-            problem = QStringLiteral("it is larger than %1 kB").arg(limit / 1024);
+            problem = tooLarge(limit);
             return std::nullopt;
         }
     }
@@ -185,17 +231,17 @@ Outcome replace(const QString &path, const QByteArray &bytes, const Look &previo
     // owner and mode; a new file gets the usual mode less the umask.
     Descriptor fd(createBeside(path, exists ? 0600 : 0666, temporary));
     if (fd.get() < 0) {
-        problem = because("its folder cannot be written", errno);
+        problem = because(Reason::folderNotWritable, errno);
         return Outcome::failed;
     }
     const QByteArray name = QFile::encodeName(temporary);
-    const auto abandon = [&](const char *what, int error) {
+    const auto abandon = [&](Reason what, int error) {
         ::unlink(name.constData());
         problem = because(what, error);
         return Outcome::failed;
     };
     if (!writeAll(fd.get(), bytes))
-        return abandon("it cannot be written", errno);
+        return abandon(Reason::cannotWrite, errno);
     if (exists) {
         struct stat mine
         {};
@@ -207,18 +253,18 @@ Outcome replace(const QString &path, const QByteArray &bytes, const Look &previo
                 (void)::fchown(fd.get(), uid_t(-1), previous.group);
         }
         if (::fchmod(fd.get(), mode_t(previous.mode)) != 0)
-            return abandon("its permissions cannot be kept", errno);
+            return abandon(Reason::cannotKeepPermissions, errno);
     }
     if (::fsync(fd.get()) != 0)
-        return abandon("it cannot be written", errno);
+        return abandon(Reason::cannotWrite, errno);
     if (!fd.close())
-        return abandon("it cannot be written", errno);
+        return abandon(Reason::cannotWrite, errno);
 
     // The place must still hold what the new bytes were made from.
     const Look now = look(path);
     if (exists ? !now.sameFile(previous) : now.kind != Look::Kind::nothing) {
         ::unlink(name.constData());
-        problem = QStringLiteral("something else took its place while it was written");
+        problem = text(Reason::replacedWhileWritten);
         return Outcome::changedMeanwhile;
     }
     const QByteArray target = QFile::encodeName(path);
@@ -232,12 +278,12 @@ Outcome replace(const QString &path, const QByteArray &bytes, const Look &previo
         }
         if (errno == EEXIST) {
             ::unlink(name.constData());
-            problem = QStringLiteral("something else took its place while it was written");
+            problem = text(Reason::replacedWhileWritten);
             return Outcome::changedMeanwhile;
         }
     }
     if (::rename(name.constData(), target.constData()) != 0)
-        return abandon("it cannot be replaced", errno);
+        return abandon(Reason::cannotReplace, errno);
     syncFolderOf(path);
     return Outcome::replaced;
 }
@@ -268,12 +314,12 @@ std::optional<QByteArray> read(const QString &path, qint64 limit, const Look *, 
     opened = look(path);
     QFile file(path);
     if (opened.kind != Look::Kind::file || !file.open(QIODevice::ReadOnly)) {
-        problem = QStringLiteral("it cannot be opened");
+        problem = text(Reason::cannotOpen);
         return std::nullopt;
     }
     QByteArray bytes = file.read(limit + 1);
     if (bytes.size() > limit) {
-        problem = QStringLiteral("it is larger than %1 kB").arg(limit / 1024);
+        problem = tooLarge(limit);
         return std::nullopt;
     }
     return bytes;
@@ -284,7 +330,7 @@ Outcome replace(const QString &path, const QByteArray &bytes, const Look &, QStr
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        problem = QStringLiteral("it cannot be written");
+        problem = text(Reason::cannotWrite);
         return Outcome::failed;
     }
     return Outcome::replaced;

@@ -42,6 +42,9 @@ struct Look
 
 Look look(const QString &path);
 
+// Why a file larger than `limit` bytes is not read.
+QString tooLarge(qint64 limit);
+
 // The bytes of the regular file at `path`, at most `limit` of them; never
 // through a link at its end, never blocking on a FIFO. When `expected` is
 // given, the file opened must be that one. `opened` receives what was read.

@@ -15,20 +15,57 @@ using RegularFile::Look;
 
 namespace {
 
-// Why the file is left alone, for the warning on stderr: for whoever looks
-// after the machine, so in English like the rest of stderr.
-// untranslated: stderr, every text of this function
+// Why the file is left alone or not changed, for the warning on stderr: for
+// whoever looks after the machine, so in English like the rest of stderr.
+enum class Problem
+{
+    directory,
+    notRegular,
+    linkAppeared,
+    danglingLink,
+    linkRetargeted,
+    cannotMakeFolder,
+    lockHeld,
+    cannotLock,
+    cannotEdit,
+};
+
+QString text(Problem problem)
+{
+    switch (problem) {
+    case Problem::directory: // untranslated: stderr
+        return QStringLiteral("it is a directory");
+    case Problem::notRegular: // untranslated: stderr
+        return QStringLiteral("it is not a regular file (a FIFO, socket or device)");
+    case Problem::linkAppeared: // untranslated: stderr
+        return QStringLiteral("a link took its place");
+    case Problem::danglingLink: // untranslated: stderr
+        return QStringLiteral("it is a link to nothing");
+    case Problem::linkRetargeted: // untranslated: stderr
+        return QStringLiteral("its link no longer leads to the file it led to");
+    case Problem::cannotMakeFolder: // untranslated: stderr
+        return QStringLiteral("its folder cannot be made");
+    case Problem::lockHeld: // untranslated: stderr
+        return QStringLiteral("another program holds its lock");
+    case Problem::cannotLock: // untranslated: stderr
+        return QStringLiteral("its lock file cannot be made");
+    case Problem::cannotEdit: // untranslated: stderr
+        return QStringLiteral("it cannot take the change without changing another setting");
+    }
+    return {};
+}
+
 QString kindProblem(Look::Kind kind)
 {
     switch (kind) {
     case Look::Kind::directory:
-        return QStringLiteral("it is a directory");
+        return text(Problem::directory);
     case Look::Kind::other:
-        return QStringLiteral("it is not a regular file (a FIFO, socket or device)");
+        return text(Problem::notRegular);
     case Look::Kind::link:
-        return QStringLiteral("a link took its place");
+        return text(Problem::linkAppeared);
     case Look::Kind::nothing:
-        return QStringLiteral("it is a link to nothing");
+        return text(Problem::danglingLink);
     case Look::Kind::file:
         break;
     }
@@ -60,7 +97,7 @@ void SettingsFile::load()
     if (end.kind != Look::Kind::file)
         return refuse(kindProblem(end.kind));
     if (end.size > sizeLimit)
-        return refuse(QStringLiteral("it is larger than %1 kB").arg(sizeLimit / 1024));
+        return refuse(RegularFile::tooLarge(sizeLimit));
     QString problem;
     Look opened;
     const std::optional<QByteArray> bytes =
@@ -122,7 +159,6 @@ bool SettingsFile::setValue(QLatin1String key, const QVariant &value)
 
 std::optional<SettingsFile::Place> SettingsFile::placeNow(QString &problem) const
 {
-    // untranslated: stderr, every text of this function
     const Look here = RegularFile::look(m_path);
     switch (here.kind) {
     case Look::Kind::nothing:
@@ -131,12 +167,12 @@ std::optional<SettingsFile::Place> SettingsFile::placeNow(QString &problem) cons
         return Place{m_path, true};
     case Look::Kind::link:
         if (m_linkTarget.isEmpty()) {
-            problem = QStringLiteral("a link took its place");
+            problem = text(Problem::linkAppeared);
             return std::nullopt;
         }
         if (QFileInfo(m_path).canonicalFilePath() != m_linkTarget ||
             RegularFile::look(m_linkTarget).kind != Look::Kind::file) {
-            problem = QStringLiteral("its link no longer leads to the file it led to");
+            problem = text(Problem::linkRetargeted);
             return std::nullopt;
         }
         return Place{m_linkTarget, true};
@@ -150,16 +186,14 @@ std::optional<SettingsFile::Place> SettingsFile::placeNow(QString &problem) cons
 
 bool SettingsFile::save()
 {
-    // untranslated: stderr, every text of this function
     if (!QFileInfo(m_path).absoluteDir().mkpath(QStringLiteral(".")))
-        return fail(QStringLiteral("its folder cannot be made"));
+        return fail(text(Problem::cannotMakeFolder));
     // The lock QSettings takes too, so that two writers never merge from the
     // same old file.
     QLockFile lock(m_path + QStringLiteral(".lock"));
     if (!lock.tryLock(lockTimeoutMs)) {
-        return fail(lock.error() == QLockFile::LockFailedError
-                        ? QStringLiteral("another program holds its lock")
-                        : QStringLiteral("its lock file cannot be made"));
+        return fail(text(lock.error() == QLockFile::LockFailedError ? Problem::lockHeld
+                                                                    : Problem::cannotLock));
     }
     QString problem;
     // A hand edit that lands between reading and replacing is not lost: the
@@ -179,11 +213,10 @@ bool SettingsFile::save()
             now = *bytes;
         }
         IniDocument document = IniDocument::parse(now);
-        for (auto [key, text] : m_unsaved.asKeyValueRange()) {
-            const std::optional<QByteArray> edited = document.withValue(key, text);
+        for (auto [key, chosen] : m_unsaved.asKeyValueRange()) {
+            const std::optional<QByteArray> edited = document.withValue(key, chosen);
             if (!edited)
-                return fail(QStringLiteral("its content cannot take the change without changing "
-                                           "another setting"));
+                return fail(text(Problem::cannotEdit));
             document = IniDocument::parse(*edited);
         }
         switch (RegularFile::replace(place->path, document.bytes(), before, problem)) {

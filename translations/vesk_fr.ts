@@ -1571,6 +1571,10 @@ Cap canvi al teu Mac.</source>
         <source>Identitat vectorial original. Tipus de lletra, icones i Qt (LGPL v3) subjectes a les seves llicències, els textos de les quals s’instal·len amb vesk. Prototip de desenvolupament sense signatura de distribució.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Aquest canvi no s’ha pogut desar al disc. Es manté fins que tanquis vesk.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vesk::Sheet</name>

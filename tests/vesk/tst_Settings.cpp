@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
@@ -54,6 +55,7 @@ private slots:
     void exclusionsEditor();
     void oneWindowStartingAtGeneral();
     void unknownTabShowsAbout();
+    void aChoiceTheDiskRefusesIsSaidQuietly();
 };
 
 void tst_Settings::categoryTogglesStayInMemory()
@@ -148,6 +150,28 @@ void tst_Settings::unknownTabShowsAbout()
     QCOMPARE(view->tab(), QStringLiteral("Quant a"));
     QVERIFY(
         findByText<vesk::TextLabel>(view->currentPage(), QStringLiteral("Versió 0.1 · Fase 1")));
+}
+
+// A choice that cannot be stored still applies, and the window says, in
+// one quiet line, that it lasts for this session only.
+void tst_Settings::aChoiceTheDiskRefusesIsSaidQuietly()
+{
+    TestApp app;
+    SettingsView *view = openSettings(app, QStringLiteral("General"));
+    const QString note = QStringLiteral("Aquest canvi no s’ha pogut desar al disc. Es manté fins "
+                                        "que tanquis vesk.");
+    QVERIFY(!findByText<vesk::TextLabel>(view, note));
+    QVERIFY(QDir().mkpath(app.settingsPath())); // a folder takes the file's place
+    QCheckBox *compact =
+        findByText<QCheckBox>(view, QStringLiteral("Espaiat compacte entre targetes"));
+    QTest::mouseClick(compact, Qt::LeftButton, {}, indicator(compact));
+    QVERIFY(app->preferences().compactCards());
+    QVERIFY(findByText<vesk::TextLabel>(view, note));
+
+    QVERIFY(QDir().rmdir(app.settingsPath()));
+    QTest::mouseClick(compact, Qt::LeftButton, {}, indicator(compact));
+    QVERIFY(!findByText<vesk::TextLabel>(view, note));
+    QCOMPARE(app.settingsText(), QByteArray("[General]\ncompactCards=false\n"));
 }
 
 QTEST_MAIN(tst_Settings)

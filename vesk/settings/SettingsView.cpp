@@ -162,6 +162,16 @@ SettingsView::SettingsView(Preferences &preferences, QWidget *parent)
     scroll->viewport()->setBackgroundRole(QPalette::Window);
     layout->addWidget(scroll, 1);
 
+    // The preferences are kept for the session whatever the disk says; this
+    // says so when the last change could not be stored.
+    auto *unsaved = new InfoNote(tr("Aquest canvi no s’ha pogut desar al disc. Es manté fins que "
+                                    "tanquis vesk."),
+                                 "info.circle"_symbol);
+    unsaved->setVisible(!m_preferences.lastWriteSucceeded());
+    connect(&m_preferences, &Preferences::lastWriteSucceededChanged, unsaved,
+            [this, unsaved] { unsaved->setVisible(!m_preferences.lastWriteSucceeded()); });
+    layout->addWidget(unsaved);
+
     connect(m_tabs, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked)
             showTab(id);
