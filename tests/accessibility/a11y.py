@@ -20,6 +20,42 @@ from gi.repository import GLib
 TIMEOUT = 10.0
 
 
+def _role(*names):
+    """A role's number, whichever name this pyatspi gives it (at-spi2-core
+    2.56 calls role 43 BUTTON, earlier releases PUSH_BUTTON)."""
+    for name in names:
+        value = getattr(pyatspi, "ROLE_" + name, None)
+        if value is not None:
+            return int(value)
+    raise AttributeError(f"pyatspi has no role {names}")
+
+
+class Role:
+    """Roles by number: the names a library prints differ between releases."""
+    ALERT = _role("ALERT")
+    CHART = _role("CHART")
+    CHECK_BOX = _role("CHECK_BOX")
+    COMBO_BOX = _role("COMBO_BOX")
+    DIALOG = _role("DIALOG")
+    FRAME = _role("FRAME")
+    INVALID = _role("INVALID")
+    LABEL = _role("LABEL")
+    LIST = _role("LIST")
+    LIST_ITEM = _role("LIST_ITEM")
+    MENU_BAR = _role("MENU_BAR")
+    MENU_ITEM = _role("MENU_ITEM")
+    PAGE_TAB = _role("PAGE_TAB")
+    PROGRESS_BAR = _role("PROGRESS_BAR")
+    PUSH_BUTTON = _role("PUSH_BUTTON", "BUTTON")
+    RADIO_BUTTON = _role("RADIO_BUTTON")
+    TEXT = _role("TEXT")
+    WINDOW = _role("WINDOW")
+
+
+def role_of(node):
+    return int(node.getRole())
+
+
 def pump():
     """Delivers the bus events that have arrived."""
     context = GLib.MainContext.default()
@@ -122,7 +158,7 @@ class App:
 
     def frame(self):
         for w in self.windows():
-            if w.getRoleName() == "frame" and w.name == "vesk":
+            if role_of(w) == Role.FRAME and w.name == "vesk":
                 return w
         return None
 
@@ -183,7 +219,7 @@ def strings(node):
 def find(root, role=None, name=None, contains=None, timeout=TIMEOUT, showing=True):
     def look():
         for n in walk(root, only_showing=showing):
-            if role and n.getRoleName() != role:
+            if role is not None and role_of(n) != role:
                 continue
             if name is not None and n.name != name:
                 continue
@@ -191,13 +227,13 @@ def find(root, role=None, name=None, contains=None, timeout=TIMEOUT, showing=Tru
                 continue
             return n
         return None
-    what = " ".join(x for x in [role, repr(name) if name is not None else None,
+    what = " ".join(x for x in [f"role {role}" if role is not None else None, repr(name) if name is not None else None,
                                 f"containing {contains!r}" if contains else None] if x)
     return wait_for(look, what, timeout)
 
 
 def find_all(root, role=None, name=None):
-    return [n for n in walk(root) if (role is None or n.getRoleName() == role)
+    return [n for n in walk(root) if (role is None or role_of(n) == role)
             and (name is None or n.name == name)]
 
 

@@ -19,7 +19,7 @@ import time
 import traceback
 
 import a11y
-from a11y import Failure, act, find, find_all, focus, wait_for
+from a11y import Failure, Role, act, find, find_all, focus, role_of, wait_for
 
 SECTIONS = ["Inici", "Neteja", "Espai", "Aplicacions", "Rendiment", "Privacitat", "Historial"]
 
@@ -60,7 +60,7 @@ def out_of_order(window):
                                             for i in range(parent.childCount))
                  if c is not None and a11y.is_showing(c)]
         # The menu bar is reached by its own key, whatever its place.
-        boxes = [(c, e) for c, e in boxes if e and c.getRoleName() != "menu bar"]
+        boxes = [(c, e) for c, e in boxes if e and role_of(c) != Role.MENU_BAR]
         for (a, ea), (b, eb) in zip(boxes, boxes[1:]):
             above = eb[1] + eb[3] <= ea[1]
             same_column = eb[0] < ea[0] + ea[2] and ea[0] < eb[0] + eb[2]
@@ -75,7 +75,7 @@ def audit(app, window, where, moving=()):
     bus = []
     for node in a11y.walk(window):
         role = node.getRoleName()
-        if role == "invalid":
+        if role_of(node) == Role.INVALID:
             problems.append(f"a node with the role 'invalid' under {a11y.describe(node.parent)}")
         state = node.getState()
         if state.contains(a11y.pyatspi.STATE_FOCUSABLE) and not (node.name or "").strip():
@@ -104,15 +104,15 @@ def not_in_sidebar(app, where):
 
 
 def go(app, title):
-    sections = find(app.frame(), "list", "Seccions")
-    act(find(sections, "list item", title))
+    sections = find(app.frame(), Role.LIST, "Seccions")
+    act(find(sections, Role.LIST_ITEM, title))
     wait_for(lambda: app.state()["section"] == title, f"section {title}")
     return app.frame()
 
 
 def close_sheet(app, sheet_name, button="Tanca"):
     sheet = app.window(sheet_name)
-    close = find(sheet, "push button", button)
+    close = find(sheet, Role.PUSH_BUTTON, button)
     focus(close)
     act(close)
     wait_for(lambda: all(w["title"] != sheet_name for w in app.state()["windows"]),
@@ -135,34 +135,34 @@ def sections_and_menu(app):
         state = app.state()
         if state["title"] != title:
             raise Failure(f"title bar shows {state['title']!r} for {title}")
-        find(frame, "label", title)  # the title bar, read
-        item = find(find(frame, "list", "Seccions"), "list item", title)
+        find(frame, Role.LABEL, title)  # the title bar, read
+        item = find(find(frame, Role.LIST, "Seccions"), Role.LIST_ITEM, title)
         if not a11y.selected(item):
             raise Failure(f"the sidebar row {title} is not selected on the bus")
         audit(app, frame, f"section {title}")
     # The same choice, by the Navegació menu.
-    menu = find(app.frame(), "menu item", "Neteja", showing=False)
+    menu = find(app.frame(), Role.MENU_ITEM, "Neteja", showing=False)
     act(menu)
     wait_for(lambda: app.state()["section"] == "Neteja", "Neteja from the menu")
     # Finestra: Zoom maximises the main window and restores it.
     def maximized():
         return next(w["maximized"] for w in app.state()["windows"] if w["title"] == "vesk")
-    zoom = find(app.frame(), "menu item", "Zoom", showing=False)
+    zoom = find(app.frame(), Role.MENU_ITEM, "Zoom", showing=False)
     act(zoom)
     wait_for(maximized, "the window zoomed from the menu")
     act(zoom)
     wait_for(lambda: not maximized(), "the window restored from the menu")
     # A shortcut of the home screen: the storage screen in its large-files mode.
     frame = go(app, "Inici")
-    act(find(frame, "push button", "Fitxers grans"))
+    act(find(frame, Role.PUSH_BUTTON, "Fitxers grans"))
     wait_for(lambda: app.state()["section"] == "Espai"
              and app.state()["storageMode"] == "Fitxers grans", "the large files shortcut")
-    act(find(frame, "radio button", "Mosaic"))
+    act(find(frame, Role.RADIO_BUTTON, "Mosaic"))
     # The About box, from its menu item.
-    act(find(app.frame(), "menu item", "Quant a vesk", showing=False))
+    act(find(app.frame(), Role.MENU_ITEM, "Quant a vesk", showing=False))
     about = app.window("Quant a vesk")
     audit(app, about, "About box")
-    buttons = find_all(about, "push button")
+    buttons = find_all(about, Role.PUSH_BUTTON)
     if len(buttons) != 1:
         raise Failure(f"the About box offers {[b.name for b in buttons]}")
     act(buttons[0])
@@ -172,32 +172,32 @@ def sections_and_menu(app):
 
 def every_setting(app):
     frame = app.frame()
-    act(find(frame, "push button", "Configuració"))
+    act(find(frame, Role.PUSH_BUTTON, "Configuració"))
     window = app.window("Configuració")
-    if window.getRoleName() not in ("frame", "dialog", "window"):
+    if role_of(window) not in (Role.FRAME, Role.DIALOG, Role.WINDOW):
         raise Failure(f"the settings window reads as {window.getRoleName()}")
     audit(app, window, "settings, General")
     for name, stored in [("Fosc", "appearance=Fosc"), ("Clar", "appearance=Clar"),
                          ("Sistema", "appearance=Sistema")]:
-        act(find(window, "radio button", name))
+        act(find(window, Role.RADIO_BUTTON, name))
         wait_for(lambda: app.state()["appearance"] == name, f"appearance {name}")
         wait_for(lambda: stored in app.settings(), f"{stored} stored")
         if name == "Fosc" and not app.state()["dark"]:
             raise Failure("Fosc did not darken the windows")
-        if not a11y.checked(find(window, "radio button", name)):
+        if not a11y.checked(find(window, Role.RADIO_BUTTON, name)):
             raise Failure(f"{name} is not checked on the bus")
-    start = find(window, "combo box")
+    start = find(window, Role.COMBO_BOX)
     labels = [t for (t, r) in relations(start)] 
     if "En obrir vesk" not in labels:
         raise Failure(f"the start-section picker is labelled by {labels}")
     choose(start, 1)
     wait_for(lambda: "startSection=Neteja" in app.settings(), "start section stored")
-    compact = find(window, "check box", "Espaiat compacte entre targetes")
+    compact = find(window, Role.CHECK_BOX, "Espaiat compacte entre targetes")
     act(compact)
     wait_for(lambda: app.state()["compactCards"], "compact cards on")
     wait_for(lambda: "compactCards=true" in app.settings(), "compact cards stored")
 
-    tabs = find_all(window, "page tab")
+    tabs = find_all(window, Role.PAGE_TAB)
     if [t.name for t in tabs][:2] != ["General", "Neteja"]:
         raise Failure(f"settings tabs read as {[t.name for t in tabs]}")
     for tab in tabs:
@@ -205,20 +205,20 @@ def every_setting(app):
         wait_for(lambda: a11y.selected(tab), f"tab {tab.name} selected")
         audit(app, window, f"settings, {tab.name}")
         if tab.name == "Exclusions":
-            removes = len(find_all(window, "push button", "Retira de l’exemple"))
-            act(find(window, "push button", "Afegeix"))
-            wait_for(lambda: len(find_all(window, "push button", "Retira de l’exemple"))
+            removes = len(find_all(window, Role.PUSH_BUTTON, "Retira de l’exemple"))
+            act(find(window, Role.PUSH_BUTTON, "Afegeix"))
+            wait_for(lambda: len(find_all(window, Role.PUSH_BUTTON, "Retira de l’exemple"))
                      == removes + 1, "an example exclusion added")
-            act(find_all(window, "push button", "Retira de l’exemple")[0])
-            wait_for(lambda: len(find_all(window, "push button", "Retira de l’exemple"))
+            act(find_all(window, Role.PUSH_BUTTON, "Retira de l’exemple")[0])
+            wait_for(lambda: len(find_all(window, Role.PUSH_BUTTON, "Retira de l’exemple"))
                      == removes, "an example exclusion removed")
         if tab.name == "Neteja":
-            box = find(window, "check box", "Fitxers temporals")
+            box = find(window, Role.CHECK_BOX, "Fitxers temporals")
             act(box)
             wait_for(lambda: "Fitxers temporals" in app.state()["excluded"], "category out")
             act(box)
             wait_for(lambda: not app.state()["excluded"], "category back in")
-            pre = find(window, "check box", "Preselecciona candidats de baix risc")
+            pre = find(window, Role.CHECK_BOX, "Preselecciona candidats de baix risc")
             act(pre)
             wait_for(lambda: "preselectLowRisk=false" in app.settings(), "pre-selection off")
 
@@ -236,24 +236,24 @@ def cleanup_flow(app):
     frame = go(app, "Neteja")
     events = a11y.Events("object:property-change:accessible-name",
                          "object:property-change:accessible-value", "object:value-changed")
-    start = find(frame, "push button", "Inicia l’anàlisi simulada")
+    start = find(frame, Role.PUSH_BUTTON, "Inicia l’anàlisi simulada")
     focus(start)
     act(start)
-    progress = find(frame, "progress bar", "Progrés de l’anàlisi simulada")
+    progress = find(frame, Role.PROGRESS_BAR, "Progrés de l’anàlisi simulada")
     audit(app, frame, "cleanup, scanning", moving=(" %",))
     wait_for(lambda: a11y.value(progress) > 0, "the scan progress on the bus")
-    wait_for(lambda: find(frame, "label", contains=" %").name != "0 %", "the percentage read")
+    wait_for(lambda: find(frame, Role.LABEL, contains=" %").name != "0 %", "the percentage read")
     wait_for(lambda: [e for e in events.about("Progrés") if "value" in e[0]],
              "the progress bar announcing its value")
     wait_for(lambda: events.about(" %"), "the percentage announced")
     wait_for(lambda: app.state()["phase"] == 3, "scan results", timeout=20)
     not_in_sidebar(app, "after the scan")
     audit(app, frame, "cleanup, results")
-    boxes = [b for b in find_all(frame, "check box")
+    boxes = [b for b in find_all(frame, Role.CHECK_BOX)
              if b.getState().contains(a11y.pyatspi.STATE_SENSITIVE)]
     if len(boxes) < 2 or any(a11y.checked(b) for b in boxes):
         raise Failure("results with pre-selection off must start unticked")
-    total = find(frame, "label", contains="seleccionats")
+    total = find(frame, Role.LABEL, contains="seleccionats")
     if total.name != "0 B seleccionats":
         raise Failure(f"with nothing ticked the total reads {total.name!r}")
     for box in boxes[:2]:
@@ -269,26 +269,26 @@ def cleanup_flow(app):
     if a11y.checked(boxes[0]) or not a11y.checked(boxes[1]):
         raise Failure("the ticks on the bus disagree with the selection")
 
-    detail = find(frame, "push button", contains="Detalls de ")
+    detail = find(frame, Role.PUSH_BUTTON, contains="Detalls de ")
     sheet_name = detail.name.replace("Detalls de ", "")
     open_sheet(app, frame, detail, sheet_name)
     close_sheet(app, sheet_name)
     not_in_sidebar(app, "after the candidate sheet")
 
-    review = find(frame, "push button", "Revisa la selecció")
+    review = find(frame, Role.PUSH_BUTTON, "Revisa la selecció")
     focus(review)
     act(review)
     wait_for(lambda: app.state()["phase"] == 4, "review")
     not_in_sidebar(app, "after going to review")
     audit(app, frame, "cleanup, review")
-    proceed = find(frame, "push button", "Continua amb la simulació")
+    proceed = find(frame, Role.PUSH_BUTTON, "Continua amb la simulació")
     focus(proceed)
     act(proceed)
     alert = wait_for(lambda: next((w for w in app.windows() if a11y.is_showing(w)
-                                   and w.getRoleName() in ("alert", "dialog")), None),
+                                   and role_of(w) in (Role.ALERT, Role.DIALOG)), None),
                      "the confirmation alert")
     history = app.state()["history"]
-    act(find(alert, "push button", "Confirma la simulació"))
+    act(find(alert, Role.PUSH_BUTTON, "Confirma la simulació"))
     wait_for(lambda: app.state()["phase"] == 5, "completed")
     if app.state()["history"] != history + 1:
         raise Failure("the confirmed simulation added no history record")
@@ -298,30 +298,30 @@ def cleanup_flow(app):
 
 def storage_flow(app):
     frame = go(app, "Espai")
-    block = find(frame, "push button", contains="Fotos i vídeos, 116 GB")
+    block = find(frame, Role.PUSH_BUTTON, contains="Fotos i vídeos, 116 GB")
     focus(block)
     act(block)
-    wait_for(lambda: find_all(frame, "push button", "Fotos i vídeos"), "the breadcrumb")
+    wait_for(lambda: find_all(frame, Role.PUSH_BUTTON, "Fotos i vídeos"), "the breadcrumb")
     focus_now = not_in_sidebar(app, "after drilling down")
     audit(app, frame, "storage, drilled")
     for mode in ["Fitxers grans", "Fitxers antics", "Duplicats", "Mosaic"]:
-        act(find(frame, "radio button", mode))
+        act(find(frame, Role.RADIO_BUTTON, mode))
         wait_for(lambda: app.state()["storageMode"] == mode, f"storage mode {mode}")
         audit(app, frame, f"storage, {mode}")
         if mode == "Fitxers grans":
-            picker = find(frame, "combo box")
+            picker = find(frame, Role.COMBO_BOX)
             if "Mida mínima" not in [t for (t, r) in relations(picker)]:
                 raise Failure("the size picker has no label relation")
-            row = find(frame, "push button", contains="GB")
+            row = find(frame, Role.PUSH_BUTTON, contains="GB")
             name = row.name.split(",")[0]
             open_sheet(app, frame, row, name)
             close_sheet(app, name)
         if mode == "Duplicats":
-            compare = find(frame, "push button", "Compara les còpies")
+            compare = find(frame, Role.PUSH_BUTTON, "Compara les còpies")
             focus(compare)
             act(compare)
             sheet = wait_for(lambda: next((w for w in app.windows() if a11y.is_showing(w)
-                                           and w.getRoleName() == "dialog"), None),
+                                           and role_of(w) == Role.DIALOG), None),
                              "the comparison sheet")
             audit(app, sheet, "comparison sheet")
             close_sheet(app, sheet.name)
@@ -330,40 +330,40 @@ def storage_flow(app):
 
 def applications_flow(app):
     frame = go(app, "Aplicacions")
-    field = find(frame, "text", "Cerca una aplicació")
+    field = find(frame, Role.TEXT, "Cerca una aplicació")
     field.queryEditableText().setTextContents("llenc\u0327")  # decomposed, as pasted
-    wait_for(lambda: len(find_all(frame, "push button", "Llenç")) == 1
-             and not find_all(frame, "push button", "Taller"), "the search filter")
+    wait_for(lambda: len(find_all(frame, Role.PUSH_BUTTON, "Llenç")) == 1
+             and not find_all(frame, Role.PUSH_BUTTON, "Taller"), "the search filter")
     field.queryEditableText().setTextContents("")
-    wait_for(lambda: find_all(frame, "push button", "Taller"), "the search cleared")
-    act(find(frame, "radio button", "Possibles restes"))
-    wait_for(lambda: not find_all(frame, "push button", "Taller"), "the remnants filter")
-    act(find(frame, "radio button", "Totes"))
-    sort = find(frame, "combo box")
+    wait_for(lambda: find_all(frame, Role.PUSH_BUTTON, "Taller"), "the search cleared")
+    act(find(frame, Role.RADIO_BUTTON, "Possibles restes"))
+    wait_for(lambda: not find_all(frame, Role.PUSH_BUTTON, "Taller"), "the remnants filter")
+    act(find(frame, Role.RADIO_BUTTON, "Totes"))
+    sort = find(frame, Role.COMBO_BOX)
     if "Ordena per" not in [t for (t, r) in relations(sort)]:
         raise Failure("the sort picker has no label relation")
     choose(sort, 1)  # Nom
-    wait_for(lambda: find(frame, "combo box").name == "Nom", "sort by name")
-    rows = [n.name for n in find_all(frame, "push button") if n.name in
+    wait_for(lambda: find(frame, Role.COMBO_BOX).name == "Nom", "sort by name")
+    rows = [n.name for n in find_all(frame, Role.PUSH_BUTTON) if n.name in
             ("Estudi antic · restes", "Llenç", "Ona", "Òrbita", "Taller", "Visor del sistema")]
     if rows != ["Estudi antic · restes", "Llenç", "Ona", "Òrbita", "Taller", "Visor del sistema"]:
         raise Failure(f"sorted by name the rows read {rows}")
     audit(app, frame, "applications")
 
-    row = find(frame, "push button", "Taller")
+    row = find(frame, Role.PUSH_BUTTON, "Taller")
     sheet = open_sheet(app, frame, row, "Taller")
-    boxes = find_all(sheet, "check box")
+    boxes = find_all(sheet, Role.CHECK_BOX)
     act(boxes[0])
-    wait_for(lambda: a11y.checked(find_all(sheet, "check box")[0]), "a component ticked")
+    wait_for(lambda: a11y.checked(find_all(sheet, Role.CHECK_BOX)[0]), "a component ticked")
     find(sheet, contains="Total seleccionat")
-    act(find(sheet, "push button", "Revisa la selecció"))
-    confirm = find(sheet, "push button", "Confirma la simulació")
+    act(find(sheet, Role.PUSH_BUTTON, "Revisa la selecció"))
+    confirm = find(sheet, Role.PUSH_BUTTON, "Confirma la simulació")
     audit(app, sheet, "uninstall review")
     act(confirm)
     alert = wait_for(lambda: next((w for w in app.windows() if a11y.is_showing(w)
-                                   and w.getRoleName() == "alert"), None), "the alert")
+                                   and role_of(w) == Role.ALERT), None), "the alert")
     history = app.state()["history"]
-    act(find(alert, "push button", "Confirma la simulació"))
+    act(find(alert, Role.PUSH_BUTTON, "Confirma la simulació"))
     wait_for(lambda: app.state()["history"] == history + 1, "the uninstall record")
     find(sheet, contains="Simulació completada")
     close_sheet(app, "Taller")
@@ -373,11 +373,11 @@ def applications_flow(app):
 def performance_flow(app):
     frame = go(app, "Rendiment")
     for bar, figure in [("Processador", "18 %"), ("Memòria", "Baixa"), ("Disc", "128 GB")]:
-        node = find(frame, "progress bar", bar)
+        node = find(frame, Role.PROGRESS_BAR, bar)
         if figure not in node.description:
             raise Failure(f"the {bar} gauge reads {node.description!r}")
-    act(find(frame, "radio button", "Memòria"))
-    chart = find(frame, "chart")
+    act(find(frame, Role.RADIO_BUTTON, "Memòria"))
+    chart = find(frame, Role.CHART)
     wait_for(lambda: chart.description.startswith("Memòria"), "the chart on memory")
     focus(chart)
     key("Right")
@@ -385,20 +385,20 @@ def performance_flow(app):
     first = chart.description
     key("Right")
     wait_for(lambda: chart.description != first, "the readout moving")
-    choose(find(frame, "combo box", "Tots"), 1)  # the processes in the background
-    find(frame, "combo box", "En segon pla")
+    choose(find(frame, Role.COMBO_BOX, "Tots"), 1)  # the processes in the background
+    find(frame, Role.COMBO_BOX, "En segon pla")
     audit(app, frame, "performance")
 
 
 def privacy_flow(app):
     frame = go(app, "Privacitat")
-    how = find(frame, "push button", "Com revisar-ho a macOS")
+    how = find(frame, Role.PUSH_BUTTON, "Com revisar-ho a macOS")
     sheet = "Revisió als ajustos de macOS"
     open_sheet(app, frame, how, sheet)
     close_sheet(app, sheet, "Entesos")
     not_in_sidebar(app, "after the guidance sheet")
-    act(find(frame, "check box", contains="Vull explorar"))
-    reveal = find(frame, "push button", "Revisa l’exemple")
+    act(find(frame, Role.CHECK_BOX, contains="Vull explorar"))
+    reveal = find(frame, Role.PUSH_BUTTON, "Revisa l’exemple")
     wait_for(lambda: "Press" in a11y.actions(reveal), "the example enabled")
     act(reveal)
     wait_for(lambda: a11y.find(frame, contains="fictici", timeout=5), "the browser example")
@@ -407,12 +407,12 @@ def privacy_flow(app):
 
 def history_flow(app):
     frame = go(app, "Historial")
-    before = len(find_all(frame, "push button", "Revisió d’aplicacions"))
-    act(find(frame, "check box", "Només completades"))
-    wait_for(lambda: len(find_all(frame, "push button", "Revisió d’aplicacions")) < before
+    before = len(find_all(frame, Role.PUSH_BUTTON, "Revisió d’aplicacions"))
+    act(find(frame, Role.CHECK_BOX, "Només completades"))
+    wait_for(lambda: len(find_all(frame, Role.PUSH_BUTTON, "Revisió d’aplicacions")) < before
              or before == 0, "the completed filter")
     audit(app, frame, "history, filtered")
-    row = find(frame, "push button", "Revisió de temporals")
+    row = find(frame, Role.PUSH_BUTTON, "Revisió de temporals")
     open_sheet(app, frame, row, "Revisió de temporals")
     close_sheet(app, "Revisió de temporals")
 

@@ -32,7 +32,7 @@ export VESK_A11Y_WORKDIR="$workdir"
 # dbus-run-session ends the session bus, and with it the AT-SPI bus launcher
 # and registry it activated, when the script returns.
 dbus-run-session -- bash -c '
-    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+    "${AT_SPI_BUS_LAUNCHER:-/usr/libexec/at-spi-bus-launcher}" --launch-immediately >/dev/null 2>&1 &
     launcher=$!
     trap "kill $launcher 2>/dev/null" EXIT
     "$@"

@@ -65,7 +65,8 @@ void tst_Applications::typingKeepsFocusAndCursor()
 {
     TestApp app;
     ApplicationsView *view = openApplications(app);
-    QApplication::setActiveWindow(app->mainWindow());
+    app->mainWindow()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(app->mainWindow()));
     view->searchField()->setFocus();
     QTest::keyClicks(view->searchField(), QStringLiteral("ona"));
     QVERIFY(view->searchField()->hasFocus());

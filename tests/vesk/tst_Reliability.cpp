@@ -156,7 +156,7 @@ void tst_Reliability::monkey()
     app->setScanTick(std::chrono::milliseconds(1));
     MainWindow *window = app->mainWindow();
     window->show();
-    QApplication::setActiveWindow(window);
+    window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
     DemoSession &session = app->session();
     const QSize minimum = window->minimumSizeHint().expandedTo(window->minimumSize());
@@ -244,8 +244,10 @@ void tst_Reliability::monkey()
         const QList<QWidget *> windows = reachableWindows(*app);
         // A person brings a window to the front before typing into it.
         QWidget *active = windows.at(int(random.bounded(windows.size())));
-        if (QApplication::activeWindow() != active)
-            QApplication::setActiveWindow(active);
+        if (QApplication::activeWindow() != active) {
+            active->activateWindow();
+            (void)QTest::qWaitForWindowActive(active);
+        }
         const int kind = int(random.bounded(100));
         if (kind < 45) {
             const QList<QWidget *> targets = clickable(windows);

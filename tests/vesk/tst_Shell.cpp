@@ -38,7 +38,7 @@ void showMain(TestApp &app)
 {
     MainWindow *window = app->mainWindow();
     window->show();
-    QApplication::setActiveWindow(window);
+    window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
 }
 
@@ -345,12 +345,13 @@ void tst_Shell::windowMenuActsOnTheActiveWindow()
     QVERIFY(!main->isMaximized());
     app->showSettings();
     QWidget *settings = app->settingsWindow();
-    QApplication::setActiveWindow(settings);
+    settings->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(settings));
     QTest::keyClick(settings, Qt::Key_W, Qt::ControlModifier);
     QTRY_VERIFY(!settings->isVisible());
     QVERIFY(main->isVisible());
-    QApplication::setActiveWindow(main);
+    main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main));
     QTest::keyClick(main, Qt::Key_M, Qt::ControlModifier);
     QVERIFY(main->isMinimized());
 }
