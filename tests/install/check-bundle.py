@@ -5,7 +5,7 @@
 rendered Info.plist through a plist parser, and the .icns container entry by
 entry, each a PNG of the size its type stands for.
 
-    check-bundle.py INFO_PLIST ICNS APP_ID VERSION
+    check-bundle.py INFO_PLIST ICNS APP_ID VERSION [DEPLOYMENT_TARGET]
 """
 import plistlib
 import re
@@ -30,7 +30,7 @@ def check(condition, message):
         failures.append(message)
 
 
-def check_plist(path, app_id, version):
+def check_plist(path, app_id, version, minimum):
     with open(path, "rb") as f:
         raw = f.read()
     check(b"@" not in raw.replace(b"@2x", b""), "an @VARIABLE@ was left unrendered")
@@ -45,6 +45,8 @@ def check_plist(path, app_id, version):
         "CFBundleDevelopmentRegion": "ca",
         "LSApplicationCategoryType": "public.app-category.utilities",
         "NSHighResolutionCapable": True,
+        # The system vesk is made for, unless the build names another.
+        "LSMinimumSystemVersion": minimum or "15.0",
     }
     for key, value in expected.items():
         check(info.get(key) == value, f"Info.plist {key} is {info.get(key)!r}, not {value!r}")
@@ -101,10 +103,10 @@ def check_icns(path):
 
 
 def main():
-    if len(sys.argv) != 5:
+    if len(sys.argv) not in (5, 6):
         sys.exit(__doc__)
-    plist, icns, app_id, version = sys.argv[1:]
-    check_plist(plist, app_id, version)
+    plist, icns, app_id, version = sys.argv[1:5]
+    check_plist(plist, app_id, version, sys.argv[5] if len(sys.argv) == 6 else "")
     check_icns(icns)
     for failure in failures:
         print("FAIL:", failure, file=sys.stderr)
