@@ -64,7 +64,11 @@ def pump():
 
 
 class Events:
-    """Records the events of the given types, as a screen reader hears them."""
+    """Records the events of the given types, as a screen reader hears them.
+
+    Nothing is asked of an event's source while it is recorded: the source
+    may be gone by the time the event arrives (a scan's last step, then its
+    card replaced), and asking the app about it then only finds nothing."""
 
     def __init__(self, *types):
         self.seen = []
@@ -72,14 +76,25 @@ class Events:
         pyatspi.Registry.registerEventListener(self._heard, *types)
 
     def _heard(self, event):
-        try:
-            self.seen.append((event.type, event.source.getRoleName(), event.source.name))
-        except Exception:
-            pass
+        detail = event.any_data
+        if "accessible-name" in event.type and not isinstance(detail, str):
+            # Older libatspi (2.46) leaves the new name out of the event.
+            try:
+                detail = event.source.name
+            except Exception:
+                detail = None
+        self.seen.append((event.type, event.source, detail))
 
     def about(self, contains):
+        """The name changes whose new name contains `contains`."""
         pump()
-        return [e for e in self.seen if contains in (e[2] or "")]
+        return [e for e in self.seen if "accessible-name" in e[0]
+                and isinstance(e[2], str) and contains in e[2]]
+
+    def from_node(self, node, kind):
+        """The events of a kind (a part of their type) that `node` sent."""
+        pump()
+        return [e for e in self.seen if kind in e[0] and e[1] == node]
 
     def stop(self):
         pyatspi.Registry.deregisterEventListener(self._heard, *self.types)
@@ -117,8 +132,12 @@ class App:
             "QT_QPA_PLATFORM": "xcb",
             "LC_ALL": "C.UTF-8",
         })
+        # What the app says on stderr is kept, shown at the end and read for
+        # questions about objects that no longer exist.
+        self.stderr = tempfile.TemporaryFile(mode="w+", dir=os.environ.get("VESK_A11Y_WORKDIR"))
         self.process = subprocess.Popen(
-            [host], stdin=subprocess.PIPE, stdout=subprocess.PIPE, env=env, text=True)
+            [host], stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=self.stderr,
+            env=env, text=True)
         self.node = wait_for(self._find, "vesk on the accessibility bus")
         wait_for(lambda: self.frame(), "the main window on the bus")
 
@@ -177,6 +196,11 @@ class App:
                 self.process.kill()
                 self.process.wait()
         return self.process.returncode
+
+    def said(self):
+        """Everything the app wrote on stderr."""
+        self.stderr.seek(0)
+        return self.stderr.read()
 
 
 def is_showing(node):

@@ -243,7 +243,7 @@ def cleanup_flow(app):
     audit(app, frame, "cleanup, scanning", moving=(" %",))
     wait_for(lambda: a11y.value(progress) > 0, "the scan progress on the bus")
     wait_for(lambda: find(frame, Role.LABEL, contains=" %").name != "0 %", "the percentage read")
-    wait_for(lambda: [e for e in events.about("Progrés") if "value" in e[0]],
+    wait_for(lambda: events.from_node(progress, "value"),
              "the progress bar announcing its value")
     wait_for(lambda: events.about(" %"), "the percentage announced")
     wait_for(lambda: app.state()["phase"] == 3, "scan results", timeout=20)
@@ -445,9 +445,14 @@ def main(host):
                 close_leftovers(app)
     finally:
         code = app.close()
+        said = app.said()
+        sys.stderr.write(said)
     if code != 0:  # a crash, or a sanitizer's report at exit
         failures.append("exit")
         print(f"FAIL the app ended with {code}")
+    if "Could not find accessible" in said:
+        failures.append("stale")
+        print("FAIL the app was asked about objects that no longer exist")
     print(f"{len(FLOWS) - len(failures)} of {len(FLOWS)} flows passed")
     return 1 if failures else 0
 

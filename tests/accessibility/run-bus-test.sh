@@ -36,4 +36,4 @@ dbus-run-session -- bash -c '
     launcher=$!
     trap "kill $launcher 2>/dev/null" EXIT
     "$@"
-' bash "$python" "$script" "$@" 2> >(grep -v "Failed to set fd limit" >&2)
+' bash "$python" "$script" "$@" 2> >(grep --line-buffered -v "Failed to set fd limit" >&2)
