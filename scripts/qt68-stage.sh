@@ -43,7 +43,7 @@ in_root() {
     done
     shift
     bwrap --bind "$rootfs" / --dev /dev --tmpfs /dev/shm --proc /proc --ro-bind /sys /sys \
-        --tmpfs /tmp --tmpfs /run --ro-bind /etc/resolv.conf /etc/resolv.conf \
+        --perms 1777 --tmpfs /tmp --tmpfs /run --ro-bind /etc/resolv.conf /etc/resolv.conf \
         --ro-bind "$source_dir" /src --bind "$build" /build \
         --unshare-pid --unshare-ipc --unshare-uts --die-with-parent --cap-add ALL \
         --clearenv --setenv HOME /root --setenv LC_ALL C.UTF-8 --setenv TERM dumb \
