@@ -6,7 +6,7 @@
 #include "TextRecorder.h"
 
 #include "DesignSystem/Palette.h"
-#include "DesignSystem/TextLabel.h"
+#include "DesignSystem/text/TextLabel.h"
 #include "VeskCore/DemoSession.h"
 #include "VeskCore/NavigationState.h"
 #include "VeskCore/Preferences.h"

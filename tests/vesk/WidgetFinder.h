@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "DesignSystem/TextLabel.h"
+#include "DesignSystem/text/TextLabel.h"
 #include <QAbstractButton>
 #include <QTest>
 #include <QWidget>

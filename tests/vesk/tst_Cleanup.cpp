@@ -6,7 +6,7 @@
 
 #include "DesignSystem/GaugeBar.h"
 #include "DesignSystem/PrimaryButton.h"
-#include "DesignSystem/TextLabel.h"
+#include "DesignSystem/text/TextLabel.h"
 #include "VeskCore/DemoSession.h"
 #include "cleanup/CandidateDetail.h"
 #include "cleanup/CandidateRow.h"

@@ -5,15 +5,15 @@
 
 #include "DesignSystem/AppIconEngine.h"
 #include "DesignSystem/Card.h"
-#include "DesignSystem/Fonts.h"
+#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/MetricCard.h"
 #include "DesignSystem/Page.h"
 #include "DesignSystem/PrimaryButton.h"
 #include "DesignSystem/SegmentedControl.h"
 #include "DesignSystem/SymbolView.h"
-#include "DesignSystem/TextLabel.h"
-#include "DesignSystem/TextMeasure.h"
+#include "DesignSystem/text/TextLabel.h"
+#include "DesignSystem/text/TextMeasure.h"
 #include "DesignSystem/VeskLeaf.h"
 #include "DesignSystem/VeskMark.h"
 #include "SystemAppearance.h"
@@ -102,9 +102,6 @@ private slots:
     void effectiveScheme_data();
     void effectiveScheme();
     void pageColumnAndSpacing();
-    void breakLines_data();
-    void breakLines();
-    void measuredTextWrapsAtAnyWidth();
     void labelPaintsEveryLineItMeasured();
     void metricCardGaugeIsReadable();
     void installedIconIsTheDrawnOne_data();
@@ -217,70 +214,6 @@ void tst_DesignSystem::pageColumnAndSpacing()
     page.resize(900, 700);
     QCoreApplication::processEvents();
     QCOMPARE(first->width(), page.viewport()->width() - 2 * Page::padding);
-}
-
-using Lines = QList<TextMeasure::Line>;
-
-void tst_DesignSystem::breakLines_data()
-{
-    QTest::addColumn<QList<qreal>>("words");
-    QTest::addColumn<qreal>("width");
-    QTest::addColumn<Lines>("lines");
-    // Words of 10, 20 and 30 with gaps of 5.
-    const QList<qreal> words{10, 20, 30};
-    QTest::newRow("all fit") << words << qreal(70) << Lines{{0, 3, 70}};
-    QTest::newRow("exactly at the edge") << words << qreal(35) << Lines{{0, 2, 35}, {2, 1, 30}};
-    QTest::newRow("one short of the edge")
-        << words << qreal(34.9) << Lines{{0, 1, 10}, {1, 1, 20}, {2, 1, 30}};
-    QTest::newRow("a word wider than the line keeps a line of its own")
-        << QList<qreal>{10, 80, 10} << qreal(40) << Lines{{0, 1, 10}, {1, 1, 80}, {2, 1, 10}};
-    QTest::newRow("zero width") << words << qreal(0) << Lines{{0, 1, 10}, {1, 1, 20}, {2, 1, 30}};
-    QTest::newRow("empty paragraph takes a line")
-        << QList<qreal>{} << qreal(100) << Lines{{0, 0, 0}};
-}
-
-void tst_DesignSystem::breakLines()
-{
-    QFETCH(QList<qreal>, words);
-    QFETCH(qreal, width);
-    QFETCH(Lines, lines);
-    QList<qreal> gaps(words.size(), 5);
-    if (!gaps.isEmpty())
-        gaps[0] = 0;
-    QCOMPARE(TextMeasure::breakLines(words, gaps, width), lines);
-}
-
-void tst_DesignSystem::measuredTextWrapsAtAnyWidth()
-{
-    const QString text = QStringLiteral("Les cookies poden mantenir sessions obertes. L’historial "
-                                        "pot contenir informació sensible.\nSegon paràgraf");
-    const QFont font = Fonts::ui(13);
-    const TextMeasure measure(text, font);
-    const QFontMetricsF metrics(font);
-
-    // Unwrapped, each paragraph is one line as wide as Qt measures it.
-    QCOMPARE(measure.lineCount(-1), 2);
-    const qreal firstParagraph = metrics.horizontalAdvance(text.section(QLatin1Char('\n'), 0, 0));
-    QVERIFY(qAbs(measure.naturalWidth() - firstParagraph) < 2);
-    QCOMPARE(measure.lineCount(measure.naturalWidth()), 2);
-
-    for (const qreal width : {measure.longestWord(), qreal(120), qreal(260), qreal(1000)}) {
-        const QList<TextMeasure::ShapedLine> lines = measure.lines(width);
-        QCOMPARE(lines.size(), measure.lineCount(width));
-        QCOMPARE(measure.height(width),
-                 metrics.height() + (lines.size() - 1) * measure.lineSpacing());
-        QStringList words;
-        for (const TextMeasure::ShapedLine &line : lines) {
-            QVERIFY2(line.width <= width + 0.01, qPrintable(line.text));
-            QVERIFY(!line.runs.isEmpty());
-            words << line.text.split(QLatin1Char(' '));
-        }
-        // Every word is drawn once, in order, and nothing else.
-        QCOMPARE(words.join(QLatin1Char(' ')),
-                 QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')));
-    }
-    // Narrower than the longest word: one word per line, never lost.
-    QCOMPARE(measure.lineCount(1), 13);
 }
 
 void tst_DesignSystem::labelPaintsEveryLineItMeasured()

@@ -9,7 +9,7 @@
 
 #include "DesignSystem/ModalHeader.h"
 #include "DesignSystem/Sheet.h"
-#include "DesignSystem/TextLabel.h"
+#include "DesignSystem/text/TextLabel.h"
 #include "VeskCore/DemoSession.h"
 #include "applications/ApplicationsView.h"
 #include "cleanup/CleanupView.h"

@@ -6,7 +6,7 @@
 #include "DesignSystem/SegmentButton.h"
 #include "settings/SettingsView.h"
 
-#include "DesignSystem/TextLabel.h"
+#include "DesignSystem/text/TextLabel.h"
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>

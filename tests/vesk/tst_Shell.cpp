@@ -13,7 +13,7 @@
 #include "shell/Sidebar.h"
 #include "shell/TitleBar.h"
 
-#include "DesignSystem/TextLabel.h"
+#include "DesignSystem/text/TextLabel.h"
 #include <QAbstractButton>
 #include <QListView>
 #include <QMenuBar>

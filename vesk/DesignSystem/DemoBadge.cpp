@@ -3,7 +3,7 @@
 
 #include "DemoBadge.h"
 
-#include "Fonts.h"
+#include "DesignSystem/text/Fonts.h"
 #include "Icons.h"
 
 namespace vesk {

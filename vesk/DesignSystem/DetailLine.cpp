@@ -3,8 +3,8 @@
 
 #include "DetailLine.h"
 
-#include "Fonts.h"
-#include "TextLabel.h"
+#include "DesignSystem/text/Fonts.h"
+#include "DesignSystem/text/TextLabel.h"
 
 #include <QHBoxLayout>
 

@@ -3,9 +3,9 @@
 
 #include "EmptyState.h"
 
-#include "Fonts.h"
+#include "DesignSystem/text/Fonts.h"
 #include "SymbolView.h"
-#include "TextLabel.h"
+#include "DesignSystem/text/TextLabel.h"
 
 #include <QVBoxLayout>
 

@@ -3,7 +3,7 @@
 
 #include "FieldTitle.h"
 
-#include "Fonts.h"
+#include "DesignSystem/text/Fonts.h"
 
 #include <QPainter>
 

@@ -3,7 +3,7 @@
 
 #include "GaugeBar.h"
 
-#include "AccessibleRoles.h"
+#include "DesignSystem/accessibility/AccessibleRoles.h"
 #include "Palette.h"
 
 #include <QPainter>

@@ -3,7 +3,7 @@
 
 #include "HorizontalRule.h"
 
-#include "AccessibleRoles.h"
+#include "DesignSystem/accessibility/AccessibleRoles.h"
 
 #include <QPainter>
 

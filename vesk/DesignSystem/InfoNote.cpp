@@ -3,10 +3,10 @@
 
 #include "InfoNote.h"
 
-#include "Fonts.h"
+#include "DesignSystem/text/Fonts.h"
 #include "Palette.h"
 #include "SymbolView.h"
-#include "TextLabel.h"
+#include "DesignSystem/text/TextLabel.h"
 
 #include <QHBoxLayout>
 #include <QPainter>

@@ -3,8 +3,8 @@
 
 #include "MetricCard.h"
 
-#include "AccessibleRoles.h"
-#include "Fonts.h"
+#include "DesignSystem/accessibility/AccessibleRoles.h"
+#include "DesignSystem/text/Fonts.h"
 #include "Icons.h"
 #include "Palette.h"
 

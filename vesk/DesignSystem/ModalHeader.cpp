@@ -3,10 +3,10 @@
 
 #include "ModalHeader.h"
 
-#include "AccessibleRoles.h"
+#include "DesignSystem/accessibility/AccessibleRoles.h"
 #include "DemoBadge.h"
-#include "Fonts.h"
-#include "TextLabel.h"
+#include "DesignSystem/text/Fonts.h"
+#include "DesignSystem/text/TextLabel.h"
 
 #include <QVBoxLayout>
 

@@ -3,7 +3,7 @@
 
 #include "PrimaryButton.h"
 
-#include "Fonts.h"
+#include "DesignSystem/text/Fonts.h"
 
 namespace vesk {
 

@@ -3,7 +3,7 @@
 
 #include "RiskBadge.h"
 
-#include "Fonts.h"
+#include "DesignSystem/text/Fonts.h"
 #include "Icons.h"
 
 #include <QCoreApplication>

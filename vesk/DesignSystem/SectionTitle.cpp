@@ -3,9 +3,9 @@
 
 #include "SectionTitle.h"
 
-#include "AccessibleRoles.h"
-#include "Fonts.h"
-#include "TextLabel.h"
+#include "DesignSystem/accessibility/AccessibleRoles.h"
+#include "DesignSystem/text/Fonts.h"
+#include "DesignSystem/text/TextLabel.h"
 
 #include <QHBoxLayout>
 

@@ -4,7 +4,7 @@
 #include "SegmentButton.h"
 
 #include "FocusRing.h"
-#include "Fonts.h"
+#include "DesignSystem/text/Fonts.h"
 #include "Palette.h"
 
 #include <QPainter>

@@ -3,7 +3,7 @@
 
 #include "SegmentedControl.h"
 
-#include "AccessibleRoles.h"
+#include "DesignSystem/accessibility/AccessibleRoles.h"
 #include "Palette.h"
 #include "SegmentButton.h"
 

@@ -3,7 +3,7 @@
 
 #include "SymbolTile.h"
 
-#include "AccessibleRoles.h"
+#include "DesignSystem/accessibility/AccessibleRoles.h"
 #include "Icons.h"
 #include "Palette.h"
 

@@ -3,7 +3,7 @@
 
 #include "VeskMark.h"
 
-#include "AccessibleRoles.h"
+#include "DesignSystem/accessibility/AccessibleRoles.h"
 #include "DeviceRatio.h"
 #include "Palette.h"
 #include "VeskLeaf.h"

@@ -4,7 +4,7 @@
 #include "ApplicationDetail.h"
 
 #include "DesignSystem/FocusHandoff.h"
-#include "DesignSystem/Fonts.h"
+#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/HorizontalRule.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/InfoNote.h"
@@ -13,7 +13,7 @@
 #include "DesignSystem/QuietButton.h"
 #include "DesignSystem/RiskBadge.h"
 #include "DesignSystem/SymbolView.h"
-#include "DesignSystem/TextLabel.h"
+#include "DesignSystem/text/TextLabel.h"
 #include "VeskCore/CheckedMath.h"
 #include "VeskCore/DemoSession.h"
 #include "VeskCore/Display.h"

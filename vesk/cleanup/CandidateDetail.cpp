@@ -4,10 +4,10 @@
 #include "CandidateDetail.h"
 
 #include "DesignSystem/DetailLine.h"
-#include "DesignSystem/Fonts.h"
+#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/ModalHeader.h"
 #include "DesignSystem/RiskBadge.h"
-#include "DesignSystem/TextLabel.h"
+#include "DesignSystem/text/TextLabel.h"
 #include "VeskCore/Display.h"
 
 #include <QVBoxLayout>

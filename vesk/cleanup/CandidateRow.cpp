@@ -3,10 +3,10 @@
 
 #include "CandidateRow.h"
 
-#include "DesignSystem/Fonts.h"
+#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/RiskBadge.h"
-#include "DesignSystem/TextLabel.h"
+#include "DesignSystem/text/TextLabel.h"
 #include "IconButton.h"
 #include "TwoLineButton.h"
 #include "VeskCore/Display.h"

@@ -3,11 +3,11 @@
 
 #include "ScanningCard.h"
 
-#include "DesignSystem/Fonts.h"
+#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/GaugeBar.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/QuietButton.h"
-#include "DesignSystem/TextLabel.h"
+#include "DesignSystem/text/TextLabel.h"
 #include "StageList.h"
 #include "SystemAppearance.h"
 #include "VeskCore/DemoSession.h"

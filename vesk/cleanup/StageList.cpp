@@ -3,7 +3,7 @@
 
 #include "StageList.h"
 
-#include "DesignSystem/Fonts.h"
+#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/Icons.h"
 
 #include <QPainter>

@@ -4,7 +4,7 @@
 #include "TwoLineButton.h"
 
 #include "DesignSystem/FocusRing.h"
-#include "DesignSystem/Fonts.h"
+#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/Palette.h"
 
 #include <QPainter>

@@ -5,7 +5,7 @@
 
 #include "DesignSystem/Card.h"
 #include "DesignSystem/DetailLine.h"
-#include "DesignSystem/Fonts.h"
+#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/HorizontalRule.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/InfoNote.h"
@@ -15,7 +15,7 @@
 #include "DesignSystem/RowButton.h"
 #include "DesignSystem/SymbolTile.h"
 #include "DesignSystem/SymbolView.h"
-#include "DesignSystem/TextLabel.h"
+#include "DesignSystem/text/TextLabel.h"
 #include "VeskCore/DemoSession.h"
 #include "VeskCore/Display.h"
 

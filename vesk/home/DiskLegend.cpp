@@ -3,7 +3,7 @@
 
 #include "DiskLegend.h"
 
-#include "DesignSystem/Fonts.h"
+#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/Palette.h"
 
 #include <QPainter>

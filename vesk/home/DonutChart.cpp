@@ -3,9 +3,9 @@
 
 #include "DonutChart.h"
 
-#include "DesignSystem/Fonts.h"
+#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/Palette.h"
-#include "DesignSystem/TextLabel.h"
+#include "DesignSystem/text/TextLabel.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -3,7 +3,7 @@
 
 #include "TiltedMark.h"
 
-#include "DesignSystem/AccessibleRoles.h"
+#include "DesignSystem/accessibility/AccessibleRoles.h"
 #include "DesignSystem/Palette.h"
 #include "DesignSystem/VeskMark.h"
 

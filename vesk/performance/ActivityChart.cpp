@@ -4,9 +4,9 @@
 #include "ActivityChart.h"
 
 #include "ActivitySeries.h"
-#include "DesignSystem/AccessibleRoles.h"
+#include "DesignSystem/accessibility/AccessibleRoles.h"
 #include "DesignSystem/FocusRing.h"
-#include "DesignSystem/Fonts.h"
+#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/Palette.h"
 
 #include <QKeyEvent>

@@ -7,7 +7,7 @@
 #include "ActivitySeries.h"
 #include "DesignSystem/Card.h"
 #include "DesignSystem/FieldTitle.h"
-#include "DesignSystem/Fonts.h"
+#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/HorizontalRule.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/InfoNote.h"
@@ -17,7 +17,7 @@
 #include "DesignSystem/SectionTitle.h"
 #include "DesignSystem/SegmentedControl.h"
 #include "DesignSystem/SymbolView.h"
-#include "DesignSystem/TextLabel.h"
+#include "DesignSystem/text/TextLabel.h"
 #include "VeskCore/DemoSession.h"
 
 #include <QComboBox>

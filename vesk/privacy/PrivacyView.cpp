@@ -5,7 +5,7 @@
 
 #include "DesignSystem/AdaptiveGrid.h"
 #include "DesignSystem/Card.h"
-#include "DesignSystem/Fonts.h"
+#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/InfoNote.h"
 #include "DesignSystem/ModalHeader.h"
@@ -13,7 +13,7 @@
 #include "DesignSystem/QuietButton.h"
 #include "DesignSystem/SectionTitle.h"
 #include "DesignSystem/SymbolView.h"
-#include "DesignSystem/TextLabel.h"
+#include "DesignSystem/text/TextLabel.h"
 #include "VeskCore/DemoSession.h"
 
 #include <QCheckBox>

@@ -4,7 +4,7 @@
 #include "SettingsTabButton.h"
 
 #include "DesignSystem/FocusRing.h"
-#include "DesignSystem/Fonts.h"
+#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/Palette.h"
 

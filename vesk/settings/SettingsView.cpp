@@ -3,11 +3,11 @@
 
 #include "SettingsView.h"
 
-#include "DesignSystem/AccessibleRoles.h"
+#include "DesignSystem/accessibility/AccessibleRoles.h"
 #include "DesignSystem/DemoBadge.h"
 #include "DesignSystem/DetailLine.h"
 #include "DesignSystem/FieldTitle.h"
-#include "DesignSystem/Fonts.h"
+#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/HorizontalRule.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/InfoNote.h"
@@ -17,7 +17,7 @@
 #include "DesignSystem/SectionTitle.h"
 #include "DesignSystem/SegmentedControl.h"
 #include "DesignSystem/SymbolView.h"
-#include "DesignSystem/TextLabel.h"
+#include "DesignSystem/text/TextLabel.h"
 #include "DesignSystem/VeskMark.h"
 #include "SettingsTabButton.h"
 #include "VeskCore/Display.h"

@@ -4,7 +4,7 @@
 #include "Launcher.h"
 
 #include "DesignSystem/AppIconEngine.h"
-#include "DesignSystem/Fonts.h"
+#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/SharedPaletteStyle.h"
 #include "MainWindow.h"
 #include "SystemAppearance.h"

@@ -3,12 +3,12 @@
 
 #include "Sidebar.h"
 
-#include "DesignSystem/Fonts.h"
+#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/HorizontalRule.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/LinkButton.h"
 #include "DesignSystem/SymbolView.h"
-#include "DesignSystem/TextLabel.h"
+#include "DesignSystem/text/TextLabel.h"
 #include "DesignSystem/VeskMark.h"
 #include "SidebarRowDelegate.h"
 #include "VeskCore/DemoSession.h"

@@ -4,8 +4,8 @@
 #include "TitleBar.h"
 
 #include "DesignSystem/DemoBadge.h"
-#include "DesignSystem/Fonts.h"
-#include "DesignSystem/TextLabel.h"
+#include "DesignSystem/text/Fonts.h"
+#include "DesignSystem/text/TextLabel.h"
 
 #include <QHBoxLayout>
 #include <QPainter>

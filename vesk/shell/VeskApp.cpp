@@ -4,7 +4,7 @@
 #include "VeskApp.h"
 
 #include "AboutPanel.h"
-#include "DesignSystem/AccessibleRoles.h"
+#include "DesignSystem/accessibility/AccessibleRoles.h"
 #include "DesignSystem/AppIconEngine.h"
 #include "MainWindow.h"
 #include "VeskCore/DemoProvider.h"

@@ -4,11 +4,11 @@
 #include "StorageDetail.h"
 
 #include "DesignSystem/DetailLine.h"
-#include "DesignSystem/Fonts.h"
+#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/InfoNote.h"
 #include "DesignSystem/ModalHeader.h"
-#include "DesignSystem/TextLabel.h"
+#include "DesignSystem/text/TextLabel.h"
 #include "VeskCore/Display.h"
 
 #include <QVBoxLayout>

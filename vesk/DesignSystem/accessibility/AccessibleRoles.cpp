@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The vesk developers
 // SPDX-License-Identifier: LicenseRef-proprietary
 
-#include "AccessibleRoles.h"
+#include "DesignSystem/accessibility/AccessibleRoles.h"
 
-#include "AccessibleButton.h"
-#include "TextLabel.h"
+#include "DesignSystem/accessibility/AccessibleButton.h"
+#include "DesignSystem/text/TextLabel.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The vesk developers
 // SPDX-License-Identifier: LicenseRef-proprietary
 
-#include "AccessibleButton.h"
+#include "DesignSystem/accessibility/AccessibleButton.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

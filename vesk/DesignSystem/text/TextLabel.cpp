@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The vesk developers
 // SPDX-License-Identifier: LicenseRef-proprietary
 
-#include "TextLabel.h"
+#include "DesignSystem/text/TextLabel.h"
 
-#include "AccessibleRoles.h"
+#include "DesignSystem/accessibility/AccessibleRoles.h"
 
 #include <QPainter>
 #include <QtMath>
@@ -68,7 +68,6 @@ void TextLabel::setAlignment(Qt::Alignment alignment)
 void TextLabel::forgetMeasures()
 {
     m_measure.reset();
-    m_linesWidth = -2;
 }
 
 const TextMeasure &TextLabel::measure() const
@@ -110,11 +109,6 @@ void TextLabel::paintEvent(QPaintEvent *)
 {
     const TextMeasure &text = measure();
     const qreal wrapWidth = m_wordWrap ? width() : -1;
-    if (m_linesWidth != wrapWidth) {
-        m_lines = text.lines(wrapWidth);
-        m_linesWidth = wrapWidth;
-    }
-
     const qreal textHeight = text.height(wrapWidth);
     qreal y = 0;
     if (m_alignment & Qt::AlignBottom)
@@ -125,16 +119,7 @@ void TextLabel::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setPen(Palette::color(m_role, m_opacity));
     painter.setFont(m_font);
-    for (const TextMeasure::ShapedLine &line : std::as_const(m_lines)) {
-        qreal x = 0;
-        if (m_alignment & Qt::AlignRight)
-            x = width() - line.width;
-        else if (m_alignment & Qt::AlignHCenter)
-            x = (width() - line.width) / 2;
-        for (const QGlyphRun &run : line.runs)
-            painter.drawGlyphRun(QPointF(x + line.offset, y), run);
-        y += text.lineSpacing();
-    }
+    text.draw(painter, QPointF(0, y), wrapWidth, width(), m_alignment);
 }
 
 } // namespace vesk

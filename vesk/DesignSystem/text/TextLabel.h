@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "Palette.h"
-#include "TextMeasure.h"
+#include "DesignSystem/Palette.h"
+#include "DesignSystem/text/TextMeasure.h"
 
 #include <QFont>
 #include <QWidget>
@@ -59,14 +59,10 @@ private:
     bool m_heading = false;
     Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignVCenter;
     // Measuring text shapes it, which layouts would otherwise redo on every
-    // pass; the words are measured once, when first asked, until the text
-    // changes.
+    // pass; the text is measured when first asked, until it changes.
     const TextMeasure &measure() const;
     void forgetMeasures();
     mutable std::optional<TextMeasure> m_measure;
-    // The lines wrapped for the last width painted.
-    QList<TextMeasure::ShapedLine> m_lines;
-    qreal m_linesWidth = -2;
 };
 
 } // namespace vesk
