@@ -1040,13 +1040,6 @@ Cap canvi al teu Mac.</source>
     </message>
 </context>
 <context>
-    <name>vesk::MetricCard</name>
-    <message>
-        <source>%1 %2. %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>vesk::PerformanceView</name>
     <message>
         <source>ENTENDRE ABANS D’ACTUAR</source>

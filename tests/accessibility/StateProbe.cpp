@@ -143,11 +143,9 @@ QByteArray StateProbe::texts() const
             const QRect shown = widget->visibleRegion().boundingRect();
             if (shown.isEmpty())
                 continue;
-            QStringList texts;
-            if (const auto *label = qobject_cast<const TextLabel *>(widget))
-                texts << label->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-            else
-                texts = TextRecorder::paintedBy(widget);
+            // What the widget really paints, labels included: each drawn
+            // line, as the glyphs on screen stand for it.
+            const QStringList texts = TextRecorder::paintedBy(widget);
             if (texts.isEmpty())
                 continue;
             QJsonObject entry = describe(widget);

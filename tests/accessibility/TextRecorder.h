@@ -12,9 +12,9 @@
 class QWidget;
 
 // A paint device that keeps only the text painted on it: what a widget's
-// paintEvent really draws, whatever the widget says about itself. Glyph runs
-// drawn without their characters are not seen; such widgets are read from
-// their own text instead.
+// paintEvent really draws, line by line, whatever the widget says about
+// itself. (A glyph run drawn without its characters would not be seen; no
+// widget of vesk draws one.)
 class TextRecorder : public QPaintDevice
 {
 public:

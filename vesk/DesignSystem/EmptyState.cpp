@@ -4,8 +4,8 @@
 #include "EmptyState.h"
 
 #include "DesignSystem/text/Fonts.h"
-#include "SymbolView.h"
 #include "DesignSystem/text/TextLabel.h"
+#include "SymbolView.h"
 
 #include <QVBoxLayout>
 

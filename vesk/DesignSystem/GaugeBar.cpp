@@ -3,21 +3,21 @@
 
 #include "GaugeBar.h"
 
-#include "DesignSystem/accessibility/AccessibleRoles.h"
+#include "DesignSystem/accessibility/AccessibleFactory.h"
 #include "Palette.h"
 
 #include <QPainter>
 
 namespace vesk {
 
-GaugeBar::GaugeBar(double fraction, const QString &title, const QString &valueText, QWidget *parent)
-    : QProgressBar(parent), m_valueText(valueText)
+GaugeBar::GaugeBar(double fraction, const QString &title, const QString &valueText, Reading reading,
+                   QWidget *parent)
+    : QProgressBar(parent), m_valueText(valueText), m_reading(reading)
 {
+    AccessibleFactory::install();
     setRange(0, 1000);
     setValue(qRound(qBound(0.0, fraction, 1.0) * 1000));
     setTextVisible(false);
-    // Marked before anything can ask for its accessible interface.
-    AccessibleRoles::markGauge(this, valueText, fraction);
     setAccessibleName(title);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setFixedHeight(6);
@@ -26,8 +26,6 @@ GaugeBar::GaugeBar(double fraction, const QString &title, const QString &valueTe
 void GaugeBar::setFraction(double fraction, const QString &valueText)
 {
     m_valueText = valueText;
-    // Marked first: the value change event reads the new fraction.
-    AccessibleRoles::markGauge(this, valueText, fraction);
     setValue(qRound(qBound(0.0, fraction, 1.0) * 1000));
 }
 

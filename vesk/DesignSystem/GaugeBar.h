@@ -8,16 +8,24 @@
 namespace vesk {
 
 // A thin determinate bar in the palette's green, read by assistive technology
-// as a progress bar named after its title whose value is the figure it stands
-// for ("128 GB").
+// as a progress bar named after its title (AccessibleGauge).
 class GaugeBar : public QProgressBar
 {
     Q_OBJECT
 
 public:
-    GaugeBar(double fraction, const QString &title, const QString &valueText,
+    // What the bar stands for: a figure ("128 GB") that it reads as text, or
+    // a progress whose fraction is the percentage shown beside it.
+    enum class Reading
+    {
+        figure,
+        progress,
+    };
+
+    GaugeBar(double fraction, const QString &title, const QString &valueText, Reading reading,
              QWidget *parent = nullptr);
 
+    Reading reading() const { return m_reading; }
     QString text() const override { return m_valueText; }
     double fraction() const { return value() / 1000.0; }
     // Moves the bar and the figure read to assistive technology.
@@ -30,6 +38,7 @@ protected:
 
 private:
     QString m_valueText;
+    Reading m_reading;
 };
 
 } // namespace vesk

@@ -3,7 +3,7 @@
 
 #include "HorizontalRule.h"
 
-#include "DesignSystem/accessibility/AccessibleRoles.h"
+#include "DesignSystem/accessibility/AccessibleFactory.h"
 
 #include <QPainter>
 
@@ -14,7 +14,7 @@ HorizontalRule::HorizontalRule(Palette::Role role, qreal opacity, QWidget *paren
 {
     setFixedHeight(1);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    AccessibleRoles::markSeparator(this);
+    AccessibleFactory::install();
 }
 
 void HorizontalRule::paintEvent(QPaintEvent *)

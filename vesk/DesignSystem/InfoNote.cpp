@@ -4,9 +4,9 @@
 #include "InfoNote.h"
 
 #include "DesignSystem/text/Fonts.h"
+#include "DesignSystem/text/TextLabel.h"
 #include "Palette.h"
 #include "SymbolView.h"
-#include "DesignSystem/text/TextLabel.h"
 
 #include <QHBoxLayout>
 #include <QPainter>

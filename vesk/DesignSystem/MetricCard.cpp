@@ -1,34 +1,61 @@
 // SPDX-FileCopyrightText: 2026 The vesk developers
 // SPDX-License-Identifier: LicenseRef-proprietary
 
-#include "MetricCard.h"
+#include "DesignSystem/MetricCard.h"
 
-#include "DesignSystem/accessibility/AccessibleRoles.h"
+#include "DesignSystem/GaugeBar.h"
+#include "DesignSystem/MintBars.h"
+#include "DesignSystem/SymbolView.h"
+#include "DesignSystem/accessibility/AccessibleFactory.h"
 #include "DesignSystem/text/Fonts.h"
-#include "Icons.h"
-#include "Palette.h"
+#include "DesignSystem/text/TextLabel.h"
 
-#include <QPainter>
+#include <QBoxLayout>
 
 namespace vesk {
 
 namespace {
 constexpr int cardPadding = 18;
-constexpr int barCount = 5;
-constexpr int barGap = 5;
+
+// A one-line text of the card that never widens it: a figure longer than the
+// card is cut at its edge rather than stretching the grid.
+TextLabel *cardText(const QString &text, const QFont &font, Palette::Role role)
+{
+    auto *label = new TextLabel(text, font, role);
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    return label;
+}
 } // namespace
 
 MetricCard::MetricCard(const QString &title, const QString &symbol, const QString &value,
                        const QString &detail, std::optional<double> fraction, const QString &note,
                        QWidget *parent)
-    : Card(cardPadding, parent), m_title(title), m_symbol(symbol), m_value(value), m_detail(detail),
-      m_fraction(fraction), m_note(note)
+    : Card(cardPadding, parent)
 {
+    AccessibleFactory::install();
+    // The stack of the design: header, figure (spacing 4), gauge and note,
+    // 13 between blocks, from the top.
+    QVBoxLayout *stack = contentLayout();
+    stack->setSpacing(13);
+
+    auto *header = new QHBoxLayout;
+    header->setSpacing(8);
+    header->addWidget(cardText(title, Fonts::ui(11, QFont::Medium), Palette::Role::secondary), 1);
+    header->addWidget(new SymbolView(symbol, 14, Palette::Role::accent));
+    stack->addLayout(header);
+
+    auto *figure = new QVBoxLayout;
+    figure->setSpacing(4);
+    figure->addWidget(cardText(value, Fonts::rounded(27, QFont::DemiBold), Palette::Role::ink));
+    figure->addWidget(cardText(detail, Fonts::ui(10), Palette::Role::secondary));
+    stack->addLayout(figure);
+
     if (fraction)
-        AccessibleRoles::markGauge(this, value, *fraction);
-    setAccessibleName(title);
-    // The figure first, as a person reads the card.
-    setAccessibleDescription(tr("%1 %2. %3").arg(value, detail, note));
+        stack->addWidget(new GaugeBar(*fraction, title, value, GaugeBar::Reading::figure));
+    else
+        stack->addWidget(new MintBars);
+    stack->addWidget(cardText(note, Fonts::ui(10), Palette::Role::secondary));
+    stack->addStretch(1);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
@@ -40,68 +67,6 @@ QSize MetricCard::sizeHint() const
 QSize MetricCard::minimumSizeHint() const
 {
     return {120, sizeHint().height()};
-}
-
-void MetricCard::paintEvent(QPaintEvent *event)
-{
-    Card::paintEvent(event);
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF content(cardPadding, cardPadding, width() - 2 * cardPadding, contentHeight);
-    const QColor secondary = Palette::secondary();
-
-    // The stack of the design: header, figure (spacing 4), gauge and note,
-    // 13 between blocks, from the top.
-    const QFont titleFont = Fonts::ui(11, QFont::Medium);
-    const QFont valueFont = Fonts::rounded(27, QFont::DemiBold);
-    const QFont smallFont = Fonts::ui(10);
-    const qreal headerHeight = QFontMetricsF(titleFont).height();
-    qreal y = content.top();
-    painter.setFont(titleFont);
-    painter.setPen(secondary);
-    painter.drawText(QRectF(content.left(), y, content.width() - 20, headerHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight, m_title);
-    Icons::paint(painter, QRectF(content.right() - 14, y + (headerHeight - 14) / 2, 14, 14),
-                 m_symbol, Palette::accent());
-    y += headerHeight + 13;
-
-    const qreal valueHeight = QFontMetricsF(valueFont).height();
-    painter.setFont(valueFont);
-    painter.setPen(Palette::ink());
-    painter.drawText(QRectF(content.left(), y, content.width(), valueHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight, m_value);
-    y += valueHeight + 4;
-    const qreal smallHeight = QFontMetricsF(smallFont).height();
-    painter.setFont(smallFont);
-    painter.setPen(secondary);
-    painter.drawText(QRectF(content.left(), y, content.width(), smallHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight, m_detail);
-    y += smallHeight + 13;
-
-    painter.setPen(Qt::NoPen);
-    if (m_fraction) {
-        const QRectF track(content.left(), y, content.width(), 6);
-        painter.setBrush(Palette::color(Palette::Role::green, 0.16));
-        painter.drawRoundedRect(track, 3, 3);
-        const qreal fraction = qBound(0.0, *m_fraction, 1.0);
-        if (fraction > 0) {
-            painter.setBrush(Palette::green());
-            painter.drawRoundedRect(QRectF(track.left(), y, qMax(6.0, track.width() * fraction), 6),
-                                    3, 3);
-        }
-        y += 6 + 13;
-    } else {
-        painter.setBrush(Palette::mint());
-        const qreal bar = (content.width() - barGap * (barCount - 1)) / barCount;
-        for (int i = 0; i < barCount; ++i)
-            painter.drawRoundedRect(QRectF(content.left() + i * (bar + barGap), y, bar, 4), 2, 2);
-        y += 4 + 13;
-    }
-
-    painter.setFont(smallFont);
-    painter.setPen(secondary);
-    painter.drawText(QRectF(content.left(), y, content.width(), smallHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight, m_note);
 }
 
 } // namespace vesk

@@ -3,7 +3,8 @@
 
 #pragma once
 
-#include "Card.h"
+#include "DesignSystem/Card.h"
+#include "DesignSystem/accessibility/AccessibleKind.h"
 
 #include <optional>
 
@@ -11,12 +12,13 @@ namespace vesk {
 
 // One figure with a gauge: a title and symbol, the value in large rounded
 // type, a detail line, a bar when a fraction is given (five mint bars
-// otherwise) and a note. Painted as one widget, since a screen shows several;
-// assistive technology reads it as its title, the figure as the value (as a
-// progress bar when there is a fraction), then the detail and the note.
-class MetricCard : public Card
+// otherwise) and a note. Each text is a text of its own, for the eye and for
+// assistive technology; the bar reads as a progress bar named after the
+// title whose value is the figure ("128 GB").
+class MetricCard : public Card, public AccessibleKind
 {
     Q_OBJECT
+    Q_INTERFACES(vesk::AccessibleKind)
 
 public:
     static constexpr int contentHeight = 136;
@@ -25,19 +27,9 @@ public:
                const QString &detail, std::optional<double> fraction, const QString &note,
                QWidget *parent = nullptr);
 
+    QAccessible::Role accessibleRole() const override { return QAccessible::Grouping; }
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    QString m_title;
-    QString m_symbol;
-    QString m_value;
-    QString m_detail;
-    std::optional<double> m_fraction;
-    QString m_note;
 };
 
 } // namespace vesk

@@ -3,8 +3,8 @@
 
 #include "ModalHeader.h"
 
-#include "DesignSystem/accessibility/AccessibleRoles.h"
 #include "DemoBadge.h"
+#include "DesignSystem/accessibility/AccessibleFactory.h"
 #include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/text/TextLabel.h"
 
@@ -22,7 +22,7 @@ ModalHeader::ModalHeader(const QString &title, const QString &subtitle, QWidget 
     auto *titleLabel =
         new TextLabel(title, Fonts::rounded(25, QFont::DemiBold), Palette::Role::ink);
     titleLabel->setWordWrap(true);
-    AccessibleRoles::markHeading(titleLabel);
+    titleLabel->setHeading(true);
     layout->addWidget(titleLabel);
     auto *sub = new TextLabel(subtitle, Fonts::ui(13), Palette::Role::secondary);
     sub->setWordWrap(true);

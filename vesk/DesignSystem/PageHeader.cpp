@@ -3,7 +3,7 @@
 
 #include "PageHeader.h"
 
-#include "DesignSystem/accessibility/AccessibleRoles.h"
+#include "DesignSystem/accessibility/AccessibleFactory.h"
 #include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/text/TextLabel.h"
 
@@ -24,7 +24,7 @@ PageHeader::PageHeader(const QString &eyebrow, const QString &title, const QStri
                                         Palette::Role::accent));
     }
     m_title = new TextLabel(title, Fonts::rounded(32, QFont::DemiBold), Palette::Role::ink);
-    AccessibleRoles::markHeading(m_title);
+    m_title->setHeading(true);
     layout->addWidget(m_title);
     if (!subtitle.isEmpty()) {
         auto *sub = new TextLabel(subtitle, Fonts::ui(13), Palette::Role::secondary);

@@ -3,7 +3,7 @@
 
 #include "SectionTitle.h"
 
-#include "DesignSystem/accessibility/AccessibleRoles.h"
+#include "DesignSystem/accessibility/AccessibleFactory.h"
 #include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/text/TextLabel.h"
 
@@ -17,7 +17,7 @@ SectionTitle::SectionTitle(const QString &title, const QString &subtitle, QWidge
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto *titleLabel = new TextLabel(title, Fonts::ui(17, QFont::DemiBold), Palette::Role::ink);
-    AccessibleRoles::markHeading(titleLabel);
+    titleLabel->setHeading(true);
     layout->addWidget(titleLabel, 0, Qt::AlignBaseline);
     layout->addStretch(1);
     if (!subtitle.isEmpty()) {

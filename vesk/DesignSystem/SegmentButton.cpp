@@ -3,8 +3,8 @@
 
 #include "SegmentButton.h"
 
-#include "FocusRing.h"
 #include "DesignSystem/text/Fonts.h"
+#include "FocusRing.h"
 #include "Palette.h"
 
 #include <QPainter>

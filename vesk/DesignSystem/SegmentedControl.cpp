@@ -3,7 +3,7 @@
 
 #include "SegmentedControl.h"
 
-#include "DesignSystem/accessibility/AccessibleRoles.h"
+#include "DesignSystem/accessibility/AccessibleFactory.h"
 #include "Palette.h"
 #include "SegmentButton.h"
 
@@ -18,14 +18,13 @@ SegmentedControl::SegmentedControl(const QString &accessibleName, const QStringL
     : QWidget(parent), m_group(new QButtonGroup(this))
 {
     // Read as a group of radio buttons: the group's name, then the segment.
-    AccessibleRoles::markRole(this, QAccessible::Grouping);
+    AccessibleFactory::install();
     setAccessibleName(accessibleName);
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(2);
     for (int i = 0; i < titles.size(); ++i) {
         auto *segment = new SegmentButton(titles.at(i));
-        AccessibleRoles::markButtonRole(segment, QAccessible::RadioButton);
         m_group->addButton(segment, i);
         layout->addWidget(segment);
     }

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "DesignSystem/accessibility/AccessibleKind.h"
+
 #include <QWidget>
 
 class QButtonGroup;
@@ -12,11 +14,15 @@ namespace vesk {
 // A row of mutually exclusive segments, like a radio group drawn as one
 // control. Each segment is a real button, so the keyboard (Tab to the group,
 // arrows between segments) and screen readers work as with radio buttons.
-class SegmentedControl : public QWidget
+class SegmentedControl : public QWidget, public AccessibleKind
 {
     Q_OBJECT
+    Q_INTERFACES(vesk::AccessibleKind)
 
 public:
+    // A named group of exclusive segments.
+    QAccessible::Role accessibleRole() const override { return QAccessible::Grouping; }
+
     SegmentedControl(const QString &accessibleName, const QStringList &titles,
                      QWidget *parent = nullptr);
 

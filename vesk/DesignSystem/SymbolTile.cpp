@@ -3,7 +3,7 @@
 
 #include "SymbolTile.h"
 
-#include "DesignSystem/accessibility/AccessibleRoles.h"
+#include "DesignSystem/accessibility/AccessibleFactory.h"
 #include "Icons.h"
 #include "Palette.h"
 
@@ -16,7 +16,7 @@ SymbolTile::SymbolTile(const QString &symbol, int side, qreal symbolSize, qreal 
     : QWidget(parent), m_symbol(symbol), m_symbolSize(symbolSize), m_radius(radius)
 {
     setFixedSize(side, side);
-    AccessibleRoles::markDecorative(this);
+    AccessibleFactory::install();
 }
 
 void SymbolTile::paintEvent(QPaintEvent *)

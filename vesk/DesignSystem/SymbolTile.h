@@ -3,17 +3,23 @@
 
 #pragma once
 
+#include "DesignSystem/accessibility/AccessibleKind.h"
+
 #include <QWidget>
 
 namespace vesk {
 
 // A symbol in the accent colour on a soft wash tile: a rounded square, or a
 // circle when the radius is half the side. Decorative beside its text.
-class SymbolTile : public QWidget
+class SymbolTile : public QWidget, public AccessibleKind
 {
     Q_OBJECT
+    Q_INTERFACES(vesk::AccessibleKind)
 
 public:
+    // Decoration: screen readers skip it.
+    QAccessible::Role accessibleRole() const override { return QAccessible::Graphic; }
+
     SymbolTile(const QString &symbol, int side, qreal symbolSize, qreal radius,
                QWidget *parent = nullptr);
 

@@ -5,20 +5,24 @@
 
 #include "Palette.h"
 
+#include "DesignSystem/accessibility/AccessibleKind.h"
+
 #include <QWidget>
 
 namespace vesk {
 
 // One symbol drawn at a fixed size in a palette colour resolved at paint time.
 // Decorative: it sits beside a text that says the same thing.
-class SymbolView : public QWidget
+class SymbolView : public QWidget, public AccessibleKind
 {
     Q_OBJECT
+    Q_INTERFACES(vesk::AccessibleKind)
 
 public:
     SymbolView(const QString &symbol, qreal pointSize, Palette::Role role,
                QWidget *parent = nullptr);
 
+    QAccessible::Role accessibleRole() const override { return QAccessible::Graphic; }
     QString symbol() const { return m_symbol; }
     void setSymbol(const QString &symbol);
     void setRole(Palette::Role role);

@@ -3,7 +3,7 @@
 
 #include "VeskMark.h"
 
-#include "DesignSystem/accessibility/AccessibleRoles.h"
+#include "DesignSystem/accessibility/AccessibleFactory.h"
 #include "DeviceRatio.h"
 #include "Palette.h"
 #include "VeskLeaf.h"
@@ -16,7 +16,7 @@ namespace vesk {
 
 VeskMark::VeskMark(bool tile, QWidget *parent) : QWidget(parent), m_tile(tile)
 {
-    AccessibleRoles::markDecorative(this);
+    AccessibleFactory::install();
 }
 
 void VeskMark::paint(QPainter &painter, const QRectF &rect, bool tile)

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "DesignSystem/accessibility/AccessibleKind.h"
+
 #include <QWidget>
 
 class QPainter;
@@ -12,11 +14,15 @@ namespace vesk {
 // The brand mark: two overlapping leaves, optionally on a pale rounded tile.
 // Drawn from code at any size; it looks the same in both appearances and is
 // hidden from assistive technology.
-class VeskMark : public QWidget
+class VeskMark : public QWidget, public AccessibleKind
 {
     Q_OBJECT
+    Q_INTERFACES(vesk::AccessibleKind)
 
 public:
+    // Decoration: screen readers skip it.
+    QAccessible::Role accessibleRole() const override { return QAccessible::Graphic; }
+
     static constexpr qreal tileRadius = 19;
 
     explicit VeskMark(bool tile, QWidget *parent = nullptr);

@@ -3,10 +3,10 @@
 
 #include "ScanningCard.h"
 
-#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/GaugeBar.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/QuietButton.h"
+#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/text/TextLabel.h"
 #include "StageList.h"
 #include "SystemAppearance.h"
@@ -38,7 +38,8 @@ ScanningCard::ScanningCard(DemoSession &session, SystemAppearance &system, QWidg
     top->addWidget(m_percent, 0, Qt::AlignTop);
     stack->addLayout(top);
 
-    m_bar = new GaugeBar(0, tr("Progrés de l’anàlisi simulada"), percentText(0));
+    m_bar = new GaugeBar(0, tr("Progrés de l’anàlisi simulada"), percentText(0),
+                         GaugeBar::Reading::progress);
     stack->addWidget(m_bar);
 
     m_stages = new StageList(11);

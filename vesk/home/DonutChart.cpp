@@ -3,8 +3,10 @@
 
 #include "DonutChart.h"
 
-#include "DesignSystem/text/Fonts.h"
+#include "home/DonutFigure.h"
+
 #include "DesignSystem/Palette.h"
+#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/text/TextLabel.h"
 
 #include <QPainter>
@@ -44,15 +46,8 @@ DonutChart::DonutChart(const QList<DiskCategory> &categories, QWidget *parent)
     setAccessibleDescription(parts.join(QStringLiteral(", ")));
 
     auto *centre = new QVBoxLayout(this);
-    centre->setSpacing(3);
     centre->addStretch(1);
-    auto *figure = new TextLabel(QStringLiteral("128"), Fonts::rounded(29, QFont::DemiBold),
-                                 Palette::Role::ink);
-    figure->setAlignment(Qt::AlignHCenter);
-    auto *unit = new TextLabel(tr("GB lliures"), Fonts::ui(11), Palette::Role::secondary);
-    unit->setAlignment(Qt::AlignHCenter);
-    centre->addWidget(figure);
-    centre->addWidget(unit);
+    centre->addWidget(new DonutFigure(QStringLiteral("128"), tr("GB lliures")));
     centre->addStretch(1);
 }
 

@@ -5,7 +5,6 @@
 
 #include "DesignSystem/AdaptiveGrid.h"
 #include "DesignSystem/Card.h"
-#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/HorizontalRule.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/LinkButton.h"
@@ -15,6 +14,7 @@
 #include "DesignSystem/ResponsivePair.h"
 #include "DesignSystem/SectionTitle.h"
 #include "DesignSystem/SymbolView.h"
+#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/text/TextLabel.h"
 #include "DiskLegend.h"
 #include "DonutChart.h"

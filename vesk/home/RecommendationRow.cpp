@@ -4,9 +4,9 @@
 #include "RecommendationRow.h"
 
 #include "DesignSystem/FocusRing.h"
-#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/Palette.h"
+#include "DesignSystem/text/Fonts.h"
 
 #include <QPainter>
 

@@ -3,9 +3,9 @@
 
 #include "TiltedMark.h"
 
-#include "DesignSystem/accessibility/AccessibleRoles.h"
 #include "DesignSystem/Palette.h"
 #include "DesignSystem/VeskMark.h"
+#include "DesignSystem/accessibility/AccessibleFactory.h"
 
 #include <QPainter>
 
@@ -14,7 +14,7 @@ namespace vesk {
 TiltedMark::TiltedMark(QWidget *parent) : QWidget(parent)
 {
     setFixedSize(circleSide, circleSide);
-    AccessibleRoles::markDecorative(this);
+    AccessibleFactory::install();
 }
 
 void TiltedMark::paintEvent(QPaintEvent *)

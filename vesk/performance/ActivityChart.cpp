@@ -4,7 +4,7 @@
 #include "ActivityChart.h"
 
 #include "ActivitySeries.h"
-#include "DesignSystem/accessibility/AccessibleRoles.h"
+#include "DesignSystem/accessibility/AccessibleFactory.h"
 #include "DesignSystem/FocusRing.h"
 #include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/Palette.h"
@@ -28,7 +28,7 @@ ActivityChart::ActivityChart(QWidget *parent) : QWidget(parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
-    AccessibleRoles::markRole(this, QAccessible::Chart);
+    AccessibleFactory::install();
     setAccessibleName(tr("Evolució de demostració del recurs seleccionat"));
 }
 
@@ -87,7 +87,7 @@ void ActivityChart::describe()
         return;
     setAccessibleDescription(text);
     // The readout changes as the inspector moves: say so, as a label would.
-    AccessibleRoles::notifyDescriptionChanged(this);
+    AccessibleFactory::notifyDescriptionChanged(this);
 }
 
 QRectF ActivityChart::readoutRect(const QRectF &plot, qreal x, const QSizeF &size)

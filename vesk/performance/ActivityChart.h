@@ -5,6 +5,8 @@
 
 #include "VeskCore/Models.h"
 
+#include "DesignSystem/accessibility/AccessibleKind.h"
+
 #include <QWidget>
 
 #include <optional>
@@ -15,11 +17,14 @@ namespace vesk {
 // area on a fixed scale, grid lines every four samples labelled "−N min",
 // and an inspector at the selected sample (mouse, click, or the arrow keys
 // when focused). Its accessible description says what it shows.
-class ActivityChart : public QWidget
+class ActivityChart : public QWidget, public AccessibleKind
 {
     Q_OBJECT
+    Q_INTERFACES(vesk::AccessibleKind)
 
 public:
+    QAccessible::Role accessibleRole() const override { return QAccessible::Chart; }
+
     explicit ActivityChart(QWidget *parent = nullptr);
 
     void setSeries(const QList<PerformancePoint> &samples, const QString &metric);

@@ -3,11 +3,9 @@
 
 #include "SettingsView.h"
 
-#include "DesignSystem/accessibility/AccessibleRoles.h"
 #include "DesignSystem/DemoBadge.h"
 #include "DesignSystem/DetailLine.h"
 #include "DesignSystem/FieldTitle.h"
-#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/HorizontalRule.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/InfoNote.h"
@@ -17,9 +15,12 @@
 #include "DesignSystem/SectionTitle.h"
 #include "DesignSystem/SegmentedControl.h"
 #include "DesignSystem/SymbolView.h"
-#include "DesignSystem/text/TextLabel.h"
 #include "DesignSystem/VeskMark.h"
+#include "DesignSystem/accessibility/AccessibleFactory.h"
+#include "DesignSystem/text/Fonts.h"
+#include "DesignSystem/text/TextLabel.h"
 #include "SettingsTabButton.h"
+#include "SettingsTabList.h"
 #include "VeskCore/Display.h"
 #include "VeskCore/Preferences.h"
 
@@ -120,7 +121,7 @@ SettingsView::SettingsView(Preferences &preferences, QWidget *parent)
       m_scroll(new QScrollArea), m_exclusions{tr("Documents personals"), tr("Recursos compartits")},
       m_excludedExample(exampleChoices().first())
 {
-    AccessibleRoles::markWindow(this);
+    AccessibleFactory::install();
     setWindowTitle(tr("Configuració"));
     setFixedSize(windowWidth, windowHeight);
     setAutoFillBackground(true);
@@ -137,15 +138,13 @@ SettingsView::SettingsView(Preferences &preferences, QWidget *parent)
     header->addWidget(new DemoBadge);
     layout->addLayout(header);
 
-    auto *tabList = new QWidget;
-    AccessibleRoles::markRole(tabList, QAccessible::PageTabList);
+    auto *tabList = new SettingsTabList;
     tabList->setAccessibleName(tr("Seccions de la configuració"));
     auto *tabBar = new QHBoxLayout(tabList);
     tabBar->setContentsMargins(0, 0, 0, 0);
     tabBar->setSpacing(4);
     for (int i = 0; i < int(std::size(tabEntries)); ++i) {
         auto *button = new SettingsTabButton(tabEntries[i].symbol, translatedTitle(tabEntries[i]));
-        AccessibleRoles::markButtonRole(button, QAccessible::PageTab);
         m_tabs->addButton(button, i);
         tabBar->addWidget(button, 1);
         m_pages << nullptr;

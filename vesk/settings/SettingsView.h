@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "DesignSystem/accessibility/AccessibleKind.h"
+
 #include <QSet>
 #include <QWidget>
 
@@ -21,11 +23,14 @@ class SegmentedControl;
 // The settings window: five tabs over the preferences, the categories of the
 // simulated scan and a small editor of example exclusions. The tab, the
 // example exclusions and the chosen example live only as long as the view.
-class SettingsView : public QWidget
+class SettingsView : public QWidget, public AccessibleKind
 {
     Q_OBJECT
+    Q_INTERFACES(vesk::AccessibleKind)
 
 public:
+    QAccessible::Role accessibleRole() const override { return QAccessible::Window; }
+
     static constexpr int windowWidth = 630;
     static constexpr int windowHeight = 570;
 

@@ -4,7 +4,7 @@
 #include "VeskApp.h"
 
 #include "AboutPanel.h"
-#include "DesignSystem/accessibility/AccessibleRoles.h"
+#include "DesignSystem/accessibility/AccessibleFactory.h"
 #include "DesignSystem/AppIconEngine.h"
 #include "MainWindow.h"
 #include "VeskCore/DemoProvider.h"
@@ -20,7 +20,7 @@ VeskApp::VeskApp(PreferenceStore &store, bool platformPrefersDark, QObject *pare
       m_navigation(m_preferences.startSection()), m_system(platformPrefersDark),
       m_theme(m_preferences, m_system)
 {
-    AccessibleRoles::install();
+    AccessibleFactory::install();
     m_mainWindow = std::make_unique<MainWindow>(shared());
     connect(m_mainWindow.get(), &MainWindow::settingsRequested, this, &VeskApp::showSettings);
     connect(m_mainWindow.get(), &MainWindow::aboutRequested, this, &VeskApp::showAbout);

@@ -3,10 +3,14 @@
 
 #include "DesignSystem/accessibility/AccessibleButton.h"
 
+#include "DesignSystem/accessibility/AccessibleKind.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <QWidget>
 
 namespace vesk {
 
@@ -22,13 +26,12 @@ QString withoutMnemonic(QString text)
 } // namespace
 
 AccessibleButton::AccessibleButton(QAbstractButton *button)
-    : QAccessibleWidget(button, defaultRole(button))
+    : QAccessibleWidget(button, roleOf(button))
 {}
 
 QAccessible::Role AccessibleButton::role() const
 {
-    const QVariant marked = widget()->property(roleProperty);
-    return marked.isValid() ? QAccessible::Role(marked.toInt()) : defaultRole(button());
+    return roleOf(button());
 }
 
 QAbstractButton *AccessibleButton::button() const
@@ -36,8 +39,11 @@ QAbstractButton *AccessibleButton::button() const
     return static_cast<QAbstractButton *>(widget());
 }
 
-QAccessible::Role AccessibleButton::defaultRole(const QAbstractButton *button)
+QAccessible::Role AccessibleButton::roleOf(const QAbstractButton *button)
 {
+    if (const auto *kind =
+            qobject_cast<const AccessibleKind *>(static_cast<const QObject *>(button)))
+        return kind->accessibleRole();
     if (qobject_cast<const QCheckBox *>(button))
         return QAccessible::CheckBox;
     if (qobject_cast<const QRadioButton *>(button))

@@ -20,8 +20,8 @@ class AccessibleButton : public QAccessibleWidget
 public:
     explicit AccessibleButton(QAbstractButton *button);
 
-    // Read when asked, not when made: a button may be asked for its
-    // interface (by its own text change) before its owner marks its role.
+    // The role the button's class declares (AccessibleKind), else the one
+    // of its kind of Qt button.
     QAccessible::Role role() const override;
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;
@@ -29,10 +29,7 @@ public:
     void doAction(const QString &actionName) override;
     QStringList keyBindingsForAction(const QString &actionName) const override;
 
-    // The role a button reads as when nothing marks it otherwise.
-    static QAccessible::Role defaultRole(const QAbstractButton *button);
-    // The dynamic property that marks another role (AccessibleRoles).
-    static constexpr const char *roleProperty = "vesk_accessibleRole";
+    static QAccessible::Role roleOf(const QAbstractButton *button);
 
 private:
     QAbstractButton *button() const;

@@ -3,7 +3,7 @@
 
 #include "DesignSystem/text/TextLabel.h"
 
-#include "DesignSystem/accessibility/AccessibleRoles.h"
+#include "DesignSystem/accessibility/AccessibleFactory.h"
 
 #include <QPainter>
 #include <QtMath>
@@ -18,7 +18,7 @@ constexpr int preferredWrapWidth = 420;
 TextLabel::TextLabel(const QString &text, const QFont &font, Palette::Role role, QWidget *parent)
     : QWidget(parent), m_text(text), m_font(font), m_role(role)
 {
-    AccessibleRoles::install();
+    AccessibleFactory::install();
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
 }
 
@@ -32,7 +32,7 @@ void TextLabel::setText(const QString &text)
     update();
     // As QLabel does: the name a screen reader reads is the text.
     if (accessibleName().isEmpty())
-        AccessibleRoles::notifyNameChanged(this);
+        AccessibleFactory::notifyNameChanged(this);
 }
 
 void TextLabel::setRole(Palette::Role role)

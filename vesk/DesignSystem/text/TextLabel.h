@@ -18,7 +18,7 @@ namespace vesk {
 // hold many of them, and a QLabel announces every text to the accessibility
 // layer as it is built, which cost more than the rest of a screen. This one
 // is read by assistive technology as static text (or a heading) only when
-// asked, through AccessibleRoles.
+// asked, through AccessibleFactory.
 class TextLabel : public QWidget
 {
     Q_OBJECT

@@ -1,0 +1,83 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
+#include "DesignSystem/accessibility/AccessibleFactory.h"
+
+#include "DesignSystem/GaugeBar.h"
+#include "DesignSystem/HorizontalRule.h"
+#include "DesignSystem/accessibility/AccessibleButton.h"
+#include "DesignSystem/accessibility/AccessibleDecoration.h"
+#include "DesignSystem/accessibility/AccessibleGauge.h"
+#include "DesignSystem/accessibility/AccessibleGroup.h"
+#include "DesignSystem/accessibility/AccessibleKind.h"
+#include "DesignSystem/accessibility/AccessibleSeparator.h"
+#include "DesignSystem/accessibility/AccessibleText.h"
+#include "DesignSystem/accessibility/AccessibleWindow.h"
+#include "DesignSystem/text/TextLabel.h"
+
+#include <QAbstractButton>
+
+#include <mutex>
+
+#include <QWidget>
+
+namespace vesk::AccessibleFactory {
+
+namespace {
+
+QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
+{
+    // Qt asks once per class of the object's hierarchy, most derived first;
+    // answer that first question, so Qt's own factories never see ours.
+    if (!object || !object->isWidgetType() ||
+        className != QLatin1String(object->metaObject()->className()))
+        return nullptr;
+    auto *widget = static_cast<QWidget *>(object);
+    if (auto *label = qobject_cast<TextLabel *>(object))
+        return new AccessibleText(label);
+    if (auto *gauge = qobject_cast<GaugeBar *>(object))
+        return new AccessibleGauge(gauge);
+    if (qobject_cast<HorizontalRule *>(object))
+        return new AccessibleSeparator(widget);
+    // Every button clicks when a screen reader presses or toggles it, so
+    // the mouse, the keyboard and the screen reader reach one handler.
+    if (auto *button = qobject_cast<QAbstractButton *>(object))
+        return new AccessibleButton(button);
+    if (auto *kind = qobject_cast<AccessibleKind *>(object)) {
+        switch (kind->accessibleRole()) {
+        case QAccessible::Graphic:
+            return new AccessibleDecoration(widget);
+        case QAccessible::Window:
+            return new AccessibleWindow(widget);
+        default:
+            return new AccessibleGroup(widget, kind);
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void install()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { QAccessible::installFactory(interfaceFor); });
+}
+
+void notifyNameChanged(QWidget *widget)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(widget, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+void notifyDescriptionChanged(QWidget *widget)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(widget, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+} // namespace vesk::AccessibleFactory

@@ -1,0 +1,21 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
+#pragma once
+
+class QWidget;
+
+// The accessible interfaces of vesk's widgets, one class per kind of widget
+// (button, text, separator, gauge, decoration, group, window), installed
+// through one factory keyed by class, as Qt's own widgets get theirs.
+namespace vesk::AccessibleFactory {
+
+// Installs the factory; safe to call more than once.
+void install();
+
+// Tells assistive technology that the text a widget shows has changed, as
+// Qt's own labels do: a name change, or a description change.
+void notifyNameChanged(QWidget *widget);
+void notifyDescriptionChanged(QWidget *widget);
+
+} // namespace vesk::AccessibleFactory

@@ -1,0 +1,15 @@
+// SPDX-FileCopyrightText: 2026 The vesk developers
+// SPDX-License-Identifier: LicenseRef-proprietary
+
+#include "settings/SettingsTabList.h"
+
+#include "DesignSystem/accessibility/AccessibleFactory.h"
+
+namespace vesk {
+
+SettingsTabList::SettingsTabList(QWidget *parent) : QWidget(parent)
+{
+    AccessibleFactory::install();
+}
+
+} // namespace vesk
