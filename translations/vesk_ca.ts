@@ -767,10 +767,6 @@
 <context>
     <name>vesk::DiskLegend</name>
     <message>
-        <source>%1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Llegenda</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1605,13 +1601,6 @@ Més espai per a tu.</source>
     </message>
     <message>
         <source>Anàlisi simulada en curs</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>vesk::StageList</name>
-    <message>
-        <source>%1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

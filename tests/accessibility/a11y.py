@@ -227,9 +227,9 @@ def walk(node, only_showing=True):
         stack.extend(reversed(children))
 
 
-def strings(node):
+def strings(node, descriptions=True):
     """Everything a screen reader can read of one node."""
-    out = [node.name or "", node.description or ""]
+    out = [node.name or "", node.description or "" if descriptions else ""]
     try:
         text = node.queryText()
         out.append(text.getText(0, -1))

@@ -3,8 +3,10 @@
 
 #include "StageList.h"
 
-#include "DesignSystem/text/Fonts.h"
+#include "DesignSystem/accessibility/AccessibleFactory.h"
+
 #include "DesignSystem/Icons.h"
+#include "DesignSystem/text/Fonts.h"
 
 #include <QPainter>
 
@@ -23,19 +25,22 @@ QFont nameFont()
 StageList::StageList(int statusPixels, QWidget *parent)
     : QWidget(parent), m_statusPixels(statusPixels)
 {
+    AccessibleFactory::install();
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
 void StageList::setRows(const QList<Row> &rows)
 {
     const bool resized = rows.size() != m_rows.size();
-    m_rows = rows;
-    QStringList read;
-    for (const Row &row : rows)
-        read << tr("%1: %2").arg(row.name, row.status);
-    setAccessibleDescription(read.join(QStringLiteral(", ")));
-    if (resized)
+    const QList<Row> before = std::exchange(m_rows, rows);
+    if (resized) {
         updateGeometry();
+    } else {
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            if (rows.at(i).status != before.at(i).status)
+                AccessibleFactory::notifyPaintedTextChanged(this, int(2 * i + 1));
+        }
+    }
     update();
 }
 
@@ -44,6 +49,23 @@ QSize StageList::sizeHint() const
     const auto count = int(m_rows.size());
     const int line = qMax(symbolSize, QFontMetrics(nameFont()).height());
     return {400, count * line + qMax(0, count - 1) * rowSpacing};
+}
+
+QList<AccessibleKind::PaintedText> StageList::paintedTexts() const
+{
+    const int line = qMax(symbolSize, QFontMetrics(nameFont()).height());
+    const QFontMetrics status(Fonts::ui(m_statusPixels));
+    QList<PaintedText> texts;
+    for (qsizetype i = 0; i < m_rows.size(); ++i) {
+        const int y = int(i) * (line + rowSpacing);
+        const int statusWidth = status.horizontalAdvance(m_rows.at(i).status);
+        texts << PaintedText{m_rows.at(i).name,
+                             QRect(symbolSize + symbolGap, y,
+                                   width() - symbolSize - symbolGap - statusWidth, line)}
+              << PaintedText{m_rows.at(i).status,
+                             QRect(width() - statusWidth, y, statusWidth, line)};
+    }
+    return texts;
 }
 
 void StageList::paintEvent(QPaintEvent *)

@@ -5,16 +5,19 @@
 
 #include "DesignSystem/Palette.h"
 
+#include "DesignSystem/accessibility/AccessibleKind.h"
+
 #include <QWidget>
 
 namespace vesk {
 
 // The stages of the simulated scan, one per row: a symbol, the stage's name
-// and its status at the far end. Painted as one widget; read as a list of
-// "name: status".
-class StageList : public QWidget
+// and its status at the far end. Painted as one widget; each name and each
+// status is read as a text of its own.
+class StageList : public QWidget, public AccessibleKind
 {
     Q_OBJECT
+    Q_INTERFACES(vesk::AccessibleKind)
 
 public:
     struct Row
@@ -26,6 +29,9 @@ public:
     };
 
     explicit StageList(int statusPixels, QWidget *parent = nullptr);
+
+    QAccessible::Role accessibleRole() const override { return QAccessible::List; }
+    QList<PaintedText> paintedTexts() const override;
 
     QList<Row> rows() const { return m_rows; }
     void setRows(const QList<Row> &rows);

@@ -4,8 +4,8 @@
 #include "TwoLineButton.h"
 
 #include "DesignSystem/FocusRing.h"
-#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/Palette.h"
+#include "DesignSystem/text/Fonts.h"
 
 #include <QPainter>
 
@@ -49,12 +49,26 @@ QSize TwoLineButton::minimumSizeHint() const
     return {60, sizeHint().height()};
 }
 
+QRectF TwoLineButton::detailRect() const
+{
+    const QFontMetrics title(titleFont());
+    const QFontMetrics detail(detailFont());
+    const qreal top = (height() - title.height() - lineGap - detail.height()) / 2.0;
+    return {0, top + title.height() + lineGap, qreal(width()), qreal(detail.height())};
+}
+
+QList<AccessibleKind::PaintedText> TwoLineButton::paintedTexts() const
+{
+    return {{m_detail, detailRect().toAlignedRect()}};
+}
+
 void TwoLineButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QFontMetrics title(titleFont());
     const QFontMetrics detail(detailFont());
-    const qreal top = (height() - title.height() - lineGap - detail.height()) / 2.0;
+    const QRectF lower = detailRect();
+    const qreal top = lower.top() - lineGap - title.height();
     painter.setOpacity(isDown() ? 0.7 : 1.0);
     painter.setFont(titleFont());
     painter.setPen(Palette::ink());
@@ -63,8 +77,7 @@ void TwoLineButton::paintEvent(QPaintEvent *)
                      title.elidedText(text(), Qt::ElideRight, width()));
     painter.setFont(detailFont());
     painter.setPen(Palette::secondary());
-    painter.drawText(QRectF(0, top + title.height() + lineGap, width(), detail.height()),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight,
+    painter.drawText(lower, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight,
                      detail.elidedText(m_detail, Qt::ElideRight, width()));
     FocusRing::paintIfVisible(painter, *this, QRectF(rect()), 6);
 }

@@ -4,6 +4,7 @@
 #include "DiskLegend.h"
 
 #include "DesignSystem/Palette.h"
+#include "DesignSystem/accessibility/AccessibleFactory.h"
 #include "DesignSystem/text/Fonts.h"
 
 #include <QPainter>
@@ -23,11 +24,8 @@ QFont legendFont()
 DiskLegend::DiskLegend(const QList<DiskCategory> &categories, QWidget *parent)
     : QWidget(parent), m_categories(categories)
 {
-    QStringList rows;
-    for (const DiskCategory &category : categories)
-        rows << tr("%1: %2").arg(category.name, figure(category));
+    AccessibleFactory::install();
     setAccessibleName(tr("Llegenda"));
-    setAccessibleDescription(rows.join(QStringLiteral(", ")));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
@@ -53,6 +51,27 @@ QSize DiskLegend::minimumSizeHint() const
     return sizeHint();
 }
 
+QRectF DiskLegend::rowRect(qsizetype index) const
+{
+    const qreal line = QFontMetricsF(legendFont()).height();
+    const qreal top = (height() - sizeHint().height()) / 2.0;
+    return {0, top + index * (line + rowSpacing), qreal(width()), line};
+}
+
+QList<AccessibleKind::PaintedText> DiskLegend::paintedTexts() const
+{
+    const QFontMetrics metrics(legendFont());
+    QList<PaintedText> texts;
+    for (qsizetype i = 0; i < m_categories.size(); ++i) {
+        const QRect line = rowRect(i).toAlignedRect();
+        const QString size = figure(m_categories.at(i));
+        const int sizeWidth = metrics.horizontalAdvance(size);
+        texts << PaintedText{m_categories.at(i).name, line.adjusted(swatch + gap, 0, -sizeWidth, 0)}
+              << PaintedText{size, line.adjusted(line.width() - sizeWidth, 0, 0, 0)};
+    }
+    return texts;
+}
+
 void DiskLegend::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -61,9 +80,8 @@ void DiskLegend::paintEvent(QPaintEvent *)
     const QFontMetricsF metrics(legendFont());
     const QList<QColor> colours = Palette::colors();
     const QColor text = Palette::secondary();
-    qreal y = (height() - sizeHint().height()) / 2.0;
     for (qsizetype i = 0; i < m_categories.size() && i < colours.size(); ++i) {
-        const QRectF line(0, y, width(), metrics.height());
+        const QRectF line = rowRect(i);
         painter.setPen(Qt::NoPen);
         painter.setBrush(colours.at(i));
         painter.drawRoundedRect(QRectF(0, line.center().y() - swatch / 2.0, swatch, swatch), 2, 2);
@@ -73,7 +91,6 @@ void DiskLegend::paintEvent(QPaintEvent *)
                          m_categories.at(i).name);
         painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter | Qt::TextForceLeftToRight,
                          figure(m_categories.at(i)));
-        y += metrics.height() + rowSpacing;
     }
 }
 

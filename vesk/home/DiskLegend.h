@@ -5,17 +5,23 @@
 
 #include "VeskCore/Models.h"
 
+#include "DesignSystem/accessibility/AccessibleKind.h"
+
 #include <QWidget>
 
 namespace vesk {
 
 // The legend of the disk ring: per category a colour swatch, the name and
 // the whole gigabytes. Painted as one widget and read as one list.
-class DiskLegend : public QWidget
+class DiskLegend : public QWidget, public AccessibleKind
 {
     Q_OBJECT
+    Q_INTERFACES(vesk::AccessibleKind)
 
 public:
+    QAccessible::Role accessibleRole() const override { return QAccessible::List; }
+    QList<PaintedText> paintedTexts() const override;
+
     static constexpr int rowSpacing = 11;
 
     explicit DiskLegend(const QList<DiskCategory> &categories, QWidget *parent = nullptr);
@@ -25,6 +31,10 @@ public:
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+
+private:
+    // Where row `index` sits.
+    QRectF rowRect(qsizetype index) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

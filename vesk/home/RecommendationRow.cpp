@@ -38,6 +38,23 @@ QSize RecommendationRow::sizeHint() const
     return {tileWidth + spacing + textWidth + spacing + 10, tileHeight};
 }
 
+std::pair<QRectF, QRectF> RecommendationRow::textRects() const
+{
+    const qreal x = tileWidth + spacing;
+    const qreal chevron = 9;
+    const qreal textWidth = width() - x - spacing - chevron;
+    const qreal titleHeight = QFontMetricsF(Fonts::ui(12, QFont::Medium)).height();
+    const qreal subtitleHeight = QFontMetricsF(Fonts::ui(10)).height();
+    const qreal top = (height() - titleHeight - 5 - subtitleHeight) / 2;
+    return {QRectF(x, top, textWidth, titleHeight),
+            QRectF(x, top + titleHeight + 5, textWidth, subtitleHeight)};
+}
+
+QList<AccessibleKind::PaintedText> RecommendationRow::paintedTexts() const
+{
+    return {{m_subtitle, textRects().second.toAlignedRect()}};
+}
+
 void RecommendationRow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -51,22 +68,16 @@ void RecommendationRow::paintEvent(QPaintEvent *)
     painter.drawRoundedRect(tile, 9, 9);
     Icons::paint(painter, tile.adjusted(8, 9, -8, -9), m_symbol, Palette::accent());
 
-    const QFont titleFont = Fonts::ui(12, QFont::Medium);
-    const QFont subtitleFont = Fonts::ui(10);
-    const qreal x = tile.right() + spacing;
-    const qreal chevron = 9;
-    const qreal textWidth = width() - x - spacing - chevron;
-    const qreal titleHeight = QFontMetricsF(titleFont).height();
-    const qreal subtitleHeight = QFontMetricsF(subtitleFont).height();
-    const qreal top = (height() - titleHeight - 5 - subtitleHeight) / 2;
-    painter.setFont(titleFont);
+    const auto [titleRect, subtitleRect] = textRects();
+    painter.setFont(Fonts::ui(12, QFont::Medium));
     painter.setPen(Palette::ink());
-    painter.drawText(QRectF(x, top, textWidth, titleHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight, text());
-    painter.setFont(subtitleFont);
+    painter.drawText(titleRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight,
+                     text());
+    painter.setFont(Fonts::ui(10));
     painter.setPen(Palette::secondary());
-    painter.drawText(QRectF(x, top + titleHeight + 5, textWidth, subtitleHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight, m_subtitle);
+    painter.drawText(subtitleRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight,
+                     m_subtitle);
+    const qreal chevron = 9;
     Icons::paint(painter, QRectF(width() - chevron, (height() - chevron) / 2, chevron, chevron),
                  "chevron.right"_symbol, Palette::secondary());
 

@@ -3,17 +3,24 @@
 
 #pragma once
 
+#include "DesignSystem/accessibility/AccessibleKind.h"
+
 #include <QAbstractButton>
 
 namespace vesk {
 
 // One shortcut of the home screen: a symbol on a soft tile, a title over a
 // subtitle, and a chevron; the whole row is the button.
-class RecommendationRow : public QAbstractButton
+class RecommendationRow : public QAbstractButton, public AccessibleKind
 {
     Q_OBJECT
+    Q_INTERFACES(vesk::AccessibleKind)
 
 public:
+    QAccessible::Role accessibleRole() const override { return QAccessible::Button; }
+    // The subtitle, beside the title its name reads.
+    QList<PaintedText> paintedTexts() const override;
+
     RecommendationRow(const QString &symbol, const QString &title, const QString &subtitle,
                       QWidget *parent = nullptr);
 
@@ -23,6 +30,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Where the title and the subtitle are drawn.
+    std::pair<QRectF, QRectF> textRects() const;
     QString m_symbol;
     QString m_subtitle;
 };

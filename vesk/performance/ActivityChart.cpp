@@ -4,10 +4,10 @@
 #include "ActivityChart.h"
 
 #include "ActivitySeries.h"
-#include "DesignSystem/accessibility/AccessibleFactory.h"
 #include "DesignSystem/FocusRing.h"
-#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/Palette.h"
+#include "DesignSystem/accessibility/AccessibleFactory.h"
+#include "DesignSystem/text/Fonts.h"
 
 #include <QKeyEvent>
 #include <QLinearGradient>
@@ -34,9 +34,11 @@ ActivityChart::ActivityChart(QWidget *parent) : QWidget(parent)
 
 void ActivityChart::setSeries(const QList<PerformancePoint> &samples, const QString &metric)
 {
+    const auto before = int(paintedTexts().size());
     m_samples = samples;
     m_metric = metric;
     describe();
+    AccessibleFactory::notifyPaintedTextCount(this, before, int(paintedTexts().size()));
     update();
 }
 
@@ -44,8 +46,13 @@ void ActivityChart::setSelectedId(std::optional<qint64> id)
 {
     if (m_selected == id)
         return;
+    const auto before = int(paintedTexts().size());
     m_selected = id;
     describe();
+    const auto count = int(paintedTexts().size());
+    AccessibleFactory::notifyPaintedTextCount(this, before, count);
+    if (count == before && m_selected)
+        AccessibleFactory::notifyPaintedTextChanged(this, count - 1); // the readout
     update();
     emit selectedIdChanged();
 }
@@ -83,11 +90,41 @@ void ActivityChart::describe()
     text += tr(". Escala: %1. Temps: %2")
                 .arg(valueAxisLabels(m_metric).join(QStringLiteral(", ")),
                      timeAxisLabels(m_samples).join(QStringLiteral(", ")));
-    if (text == accessibleDescription())
-        return;
     setAccessibleDescription(text);
-    // The readout changes as the inspector moves: say so, as a label would.
-    AccessibleFactory::notifyDescriptionChanged(this);
+}
+
+std::pair<QRectF, QString> ActivityChart::readout() const
+{
+    for (const PerformancePoint &point : std::as_const(m_samples)) {
+        if (!m_selected || point.id != *m_selected)
+            continue;
+        const QString text = ActivitySeries::inspectorText(point, m_metric);
+        const QFontMetricsF metrics(Fonts::ui(11, QFont::DemiBold));
+        const QSizeF size(metrics.horizontalAdvance(text) + 12, metrics.height() + 12);
+        return {readoutRect(plotArea(), pointFor(point).x(), size), text};
+    }
+    return {};
+}
+
+QList<AccessibleKind::PaintedText> ActivityChart::paintedTexts() const
+{
+    const QRectF plot = plotArea();
+    QList<PaintedText> texts;
+    const auto [bubble, readoutText] = readout();
+    if (!readoutText.isEmpty())
+        texts << PaintedText{readoutText, bubble.toAlignedRect()};
+    const QStringList values = valueAxisLabels(m_metric);
+    for (int step = int(values.size()); step >= 1; --step) {
+        const double y = plot.bottom() - plot.height() * step / 4.0;
+        texts << PaintedText{values.at(step - 1), QRect(0, int(y) - 8, axisWidth - 6, 16)};
+    }
+    for (const PerformancePoint &point : std::as_const(m_samples)) {
+        if (point.id % 4 == 0)
+            texts << PaintedText{
+                ActivitySeries::axisLabel(point.id),
+                QRect(int(pointFor(point).x()) - 30, int(plot.bottom()) + 4, 60, labelHeight - 4)};
+    }
+    return texts;
 }
 
 QRectF ActivityChart::readoutRect(const QRectF &plot, qreal x, const QSizeF &size)
@@ -169,22 +206,19 @@ void ActivityChart::paintEvent(QPaintEvent *)
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(line);
 
-    for (const PerformancePoint &point : std::as_const(m_samples)) {
-        if (!m_selected || point.id != *m_selected)
-            continue;
-        const QPointF at = pointFor(point);
+    if (const auto [bubble, text] = readout(); !text.isEmpty()) {
         painter.setPen(QPen(Palette::color(Palette::Role::secondary, 0.5), 1));
-        painter.drawLine(QPointF(at.x(), plot.top()), QPointF(at.x(), plot.bottom()));
-        const QString text = ActivitySeries::inspectorText(point, m_metric);
-        const QFont bubbleFont = Fonts::ui(11, QFont::DemiBold);
-        const QFontMetricsF metrics(bubbleFont);
-        const QSizeF size(metrics.horizontalAdvance(text) + 12, metrics.height() + 12);
-        const QRectF bubble = readoutRect(plot, at.x(), size);
+        for (const PerformancePoint &point : std::as_const(m_samples)) {
+            if (m_selected && point.id == *m_selected) {
+                const qreal at = pointFor(point).x();
+                painter.drawLine(QPointF(at, plot.top()), QPointF(at, plot.bottom()));
+            }
+        }
         painter.setPen(Qt::NoPen);
         painter.setBrush(Palette::wash());
         painter.drawRoundedRect(bubble, 5, 5);
         painter.setPen(Palette::ink());
-        painter.setFont(bubbleFont);
+        painter.setFont(Fonts::ui(11, QFont::DemiBold));
         painter.drawText(bubble, Qt::AlignCenter | Qt::TextForceLeftToRight, text);
     }
     FocusRing::paintIfVisible(painter, *this, QRectF(rect()), 6);

@@ -24,6 +24,8 @@ class ActivityChart : public QWidget, public AccessibleKind
 
 public:
     QAccessible::Role accessibleRole() const override { return QAccessible::Chart; }
+    // The axes' marks and the inspector's readout, each where it is drawn.
+    QList<PaintedText> paintedTexts() const override;
 
     explicit ActivityChart(QWidget *parent = nullptr);
 
@@ -56,6 +58,8 @@ private:
     QPointF pointFor(const PerformancePoint &point) const;
     void selectAt(qreal x);
     void describe();
+    // Where the inspector's readout is drawn, with its text.
+    std::pair<QRectF, QString> readout() const;
 
     QList<PerformancePoint> m_samples;
     QString m_metric;

@@ -27,7 +27,31 @@ QString withoutMnemonic(QString text)
 
 AccessibleButton::AccessibleButton(QAbstractButton *button)
     : QAccessibleWidget(button, roleOf(button))
-{}
+{
+    if (const auto *kind =
+            qobject_cast<const AccessibleKind *>(static_cast<const QObject *>(button)))
+        m_painted = std::make_unique<PaintedTextNodes>(button, kind);
+}
+
+int AccessibleButton::childCount() const
+{
+    return QAccessibleWidget::childCount() + (m_painted ? m_painted->count() : 0);
+}
+
+QAccessibleInterface *AccessibleButton::child(int index) const
+{
+    const int widgets = QAccessibleWidget::childCount();
+    if (index < widgets)
+        return QAccessibleWidget::child(index);
+    return m_painted ? m_painted->at(index - widgets) : nullptr;
+}
+
+int AccessibleButton::indexOfChild(const QAccessibleInterface *child) const
+{
+    if (const int painted = m_painted ? m_painted->indexOf(child) : -1; painted >= 0)
+        return QAccessibleWidget::childCount() + painted;
+    return QAccessibleWidget::indexOfChild(child);
+}
 
 QAccessible::Role AccessibleButton::role() const
 {

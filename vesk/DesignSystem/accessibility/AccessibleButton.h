@@ -3,7 +3,11 @@
 
 #pragma once
 
+#include "DesignSystem/accessibility/AccessiblePaintedText.h"
+
 #include <QAccessibleWidget>
+
+#include <memory>
 
 class QAbstractButton;
 
@@ -28,11 +32,16 @@ public:
     QStringList actionNames() const override;
     void doAction(const QString &actionName) override;
     QStringList keyBindingsForAction(const QString &actionName) const override;
+    // The texts the button paints beside its name, as nodes of their own.
+    int childCount() const override;
+    QAccessibleInterface *child(int index) const override;
+    int indexOfChild(const QAccessibleInterface *child) const override;
 
     static QAccessible::Role roleOf(const QAbstractButton *button);
 
 private:
     QAbstractButton *button() const;
+    std::unique_ptr<PaintedTextNodes> m_painted;
 };
 
 } // namespace vesk

@@ -80,4 +80,42 @@ void notifyDescriptionChanged(QWidget *widget)
     QAccessible::updateAccessibility(&event);
 }
 
+void notifyPaintedTextChanged(QWidget *widget, int index)
+{
+    if (!QAccessible::isActive())
+        return;
+    const auto *kind = qobject_cast<AccessibleKind *>(widget);
+    QAccessibleInterface *node = QAccessible::queryAccessibleInterface(widget);
+    if (!kind || !node)
+        return;
+    // The painted texts are the node's last children.
+    const int first = node->childCount() - int(kind->paintedTexts().size());
+    if (QAccessibleInterface *text = node->child(first + index)) {
+        QAccessibleEvent event(text, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void notifyPaintedTextCount(QWidget *widget, int before, int count)
+{
+    if (!QAccessible::isActive() || before == count)
+        return;
+    QAccessibleInterface *node = QAccessible::queryAccessibleInterface(widget);
+    if (!node)
+        return;
+    const int first = node->childCount() - count;
+    // New texts are announced as created; the ones that went as gone, while
+    // their nodes can still say who their parent was.
+    for (int i = before; i < count; ++i) {
+        if (QAccessibleInterface *text = node->child(first + i)) {
+            QAccessibleEvent event(text, QAccessible::ObjectCreated);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+    if (count < before) {
+        QAccessibleEvent event(widget, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
 } // namespace vesk::AccessibleFactory

@@ -17,5 +17,10 @@ void install();
 // Qt's own labels do: a name change, or a description change.
 void notifyNameChanged(QWidget *widget);
 void notifyDescriptionChanged(QWidget *widget);
+// Tells it that text `index` of those the widget paints itself
+// (AccessibleKind::paintedTexts) now reads otherwise.
+void notifyPaintedTextChanged(QWidget *widget, int index);
+// Tells it that the widget paints `count` texts where it painted `before`.
+void notifyPaintedTextCount(QWidget *widget, int before, int count);
 
 } // namespace vesk::AccessibleFactory

@@ -10,7 +10,7 @@
 namespace vesk {
 
 AccessibleGroup::AccessibleGroup(QWidget *widget, const AccessibleKind *kind)
-    : QAccessibleWidget(widget, kind->accessibleRole()), m_kind(kind)
+    : QAccessibleWidget(widget, kind->accessibleRole()), m_kind(kind), m_painted(widget, kind)
 {}
 
 QAccessible::Role AccessibleGroup::role() const
@@ -20,17 +20,24 @@ QAccessible::Role AccessibleGroup::role() const
 
 int AccessibleGroup::childCount() const
 {
-    return m_kind->readsAsOne() ? 0 : QAccessibleWidget::childCount();
+    return m_kind->readsAsOne() ? 0 : QAccessibleWidget::childCount() + m_painted.count();
 }
 
 QAccessibleInterface *AccessibleGroup::child(int index) const
 {
-    return m_kind->readsAsOne() ? nullptr : QAccessibleWidget::child(index);
+    if (m_kind->readsAsOne())
+        return nullptr;
+    const int widgets = QAccessibleWidget::childCount();
+    return index < widgets ? QAccessibleWidget::child(index) : m_painted.at(index - widgets);
 }
 
 int AccessibleGroup::indexOfChild(const QAccessibleInterface *child) const
 {
-    return m_kind->readsAsOne() ? -1 : QAccessibleWidget::indexOfChild(child);
+    if (m_kind->readsAsOne())
+        return -1;
+    if (const int painted = m_painted.indexOf(child); painted >= 0)
+        return QAccessibleWidget::childCount() + painted;
+    return QAccessibleWidget::indexOfChild(child);
 }
 
 } // namespace vesk

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "DesignSystem/accessibility/AccessiblePaintedText.h"
+
 #include <QAccessibleWidget>
 
 namespace vesk {
@@ -10,8 +12,9 @@ namespace vesk {
 class AccessibleKind;
 
 // A widget that holds others and reads with the role its class declares
-// (AccessibleKind): a group of segments, a tab list, a card, a chart. One
-// that reads as one node keeps its children to itself.
+// (AccessibleKind): a group of segments, a tab list, a card, a chart. Its
+// children are its widgets, then the texts it paints itself; one that reads
+// as one node keeps them to itself.
 class AccessibleGroup : public QAccessibleWidget
 {
 public:
@@ -24,6 +27,7 @@ public:
 
 private:
     const AccessibleKind *m_kind;
+    PaintedTextNodes m_painted;
 };
 
 } // namespace vesk

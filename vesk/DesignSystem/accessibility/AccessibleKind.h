@@ -4,7 +4,10 @@
 #pragma once
 
 #include <QAccessible>
+#include <QList>
 #include <QObject>
+#include <QRect>
+#include <QString>
 
 namespace vesk {
 
@@ -21,6 +24,16 @@ public:
     // Whether the widget reads as one node, its own name saying all its
     // children show (a figure set in two sizes).
     virtual bool readsAsOne() const { return false; }
+
+    // A text the widget paints itself, where it paints it (in the widget's
+    // coordinates). Each is read as a node of its own, as a label would be.
+    struct PaintedText
+    {
+        QString text;
+        QRect rect;
+    };
+    // The texts the widget paints that its own name does not already say.
+    virtual QList<PaintedText> paintedTexts() const { return {}; }
 };
 
 } // namespace vesk
