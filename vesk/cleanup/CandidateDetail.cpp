@@ -4,9 +4,9 @@
 #include "CandidateDetail.h"
 
 #include "DesignSystem/DetailLine.h"
-#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/ModalHeader.h"
 #include "DesignSystem/RiskBadge.h"
+#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/text/TextLabel.h"
 #include "VeskCore/Display.h"
 
@@ -24,13 +24,11 @@ CandidateDetail::CandidateDetail(const Candidate &candidate, QWidget *parent)
     reason->setWordWrap(true);
     stack->addWidget(reason);
 
-    auto *lines = new QVBoxLayout;
-    lines->setSpacing(0);
-    lines->addWidget(new DetailLine(tr("Ubicació de mostra"), candidate.path));
-    lines->addWidget(new DetailLine(tr("Categoria"), candidate.category));
-    lines->addWidget(new DetailLine(tr("Mida estimada"), Display::bytes(candidate.bytes)));
-    lines->addWidget(new DetailLine(tr("Acció prevista"), plannedAction(candidate.risk)));
-    stack->addLayout(lines);
+    // Each line is a part of the sheet's stack, spaced as every other part.
+    stack->addWidget(new DetailLine(tr("Ubicació de mostra"), candidate.path));
+    stack->addWidget(new DetailLine(tr("Categoria"), candidate.category));
+    stack->addWidget(new DetailLine(tr("Mida estimada"), Display::bytes(candidate.bytes)));
+    stack->addWidget(new DetailLine(tr("Acció prevista"), plannedAction(candidate.risk)));
     addCloseRow();
 }
 

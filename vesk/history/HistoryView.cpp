@@ -5,7 +5,6 @@
 
 #include "DesignSystem/Card.h"
 #include "DesignSystem/DetailLine.h"
-#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/HorizontalRule.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/InfoNote.h"
@@ -15,6 +14,7 @@
 #include "DesignSystem/RowButton.h"
 #include "DesignSystem/SymbolTile.h"
 #include "DesignSystem/SymbolView.h"
+#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/text/TextLabel.h"
 #include "VeskCore/DemoSession.h"
 #include "VeskCore/Display.h"
@@ -45,7 +45,8 @@ HistoryView::HistoryView(SharedObjects shared, QWidget *parent)
     auto *card = new Card(22);
     m_rows->setContentsMargins(0, 0, 0, 0);
     m_rows->setSpacing(0);
-    card->contentLayout()->addWidget(Layouts::widgetFor(m_rows)); // rows keep their place in reading order
+    card->contentLayout()->addWidget(
+        Layouts::widgetFor(m_rows)); // rows keep their place in reading order
     addWidget(card);
     addWidget(new InfoNote(tr("La demostració no mou fitxers a la Paperera i no té res a "
                               "recuperar. Els registres nous només es conserven durant aquesta "
@@ -127,16 +128,14 @@ void HistoryView::openEntry(const HistoryEntry &entry)
     auto *detail = new TextLabel(entry.detail, Fonts::ui(14), Palette::Role::ink);
     detail->setWordWrap(true);
     stack->addWidget(detail);
-    auto *group = new QVBoxLayout;
-    group->setSpacing(0);
-    group->addWidget(new DetailLine(tr("Resultat"), entry.result));
-    group->addWidget(new DetailLine(tr("Espai estimat"), Display::bytes(entry.bytes)));
-    group->addWidget(new DetailLine(tr("Espai real recuperat"), QStringLiteral("0 B")));
-    group->addWidget(new TextLabel(tr("%1 elements de mostra").arg(entry.count), Fonts::ui(13),
+    // Each line is a part of the sheet's stack, spaced as every other part.
+    stack->addWidget(new DetailLine(tr("Resultat"), entry.result));
+    stack->addWidget(new DetailLine(tr("Espai estimat"), Display::bytes(entry.bytes)));
+    stack->addWidget(new DetailLine(tr("Espai real recuperat"), QStringLiteral("0 B")));
+    stack->addWidget(new TextLabel(tr("%1 elements de mostra").arg(entry.count), Fonts::ui(13),
                                    Palette::Role::ink));
-    group->addWidget(new DetailLine(tr("Errors"), entry.errors));
-    group->addWidget(new DetailLine(tr("Recuperació"), tr("No aplicable · cap canvi real")));
-    stack->addLayout(group);
+    stack->addWidget(new DetailLine(tr("Errors"), entry.errors));
+    stack->addWidget(new DetailLine(tr("Recuperació"), tr("No aplicable · cap canvi real")));
     sheet->addCloseRow();
     m_sheet = sheet;
     m_sheet->open();

@@ -59,10 +59,11 @@ void ActivityChart::setSelectedId(std::optional<qint64> id)
 
 QStringList ActivityChart::valueAxisLabels(const QString &metric)
 {
-    // The baseline's 0 is left out: it would collide with the first minute.
+    // Quarters of the fixed domain, baseline included, as automatic marks
+    // give them for 0–100 and 0–20.
     const double top = ActivitySeries::domainTop(metric);
     QStringList labels;
-    for (int step = 1; step <= 4; ++step)
+    for (int step = 0; step <= 4; ++step)
         labels << QString::number(top * step / 4.0);
     return labels;
 }
@@ -114,9 +115,9 @@ QList<AccessibleKind::PaintedText> ActivityChart::paintedTexts() const
     if (!readoutText.isEmpty())
         texts << PaintedText{readoutText, bubble.toAlignedRect()};
     const QStringList values = valueAxisLabels(m_metric);
-    for (int step = int(values.size()); step >= 1; --step) {
+    for (int step = int(values.size()) - 1; step >= 0; --step) {
         const double y = plot.bottom() - plot.height() * step / 4.0;
-        texts << PaintedText{values.at(step - 1), QRect(0, int(y) - 8, axisWidth - 6, 16)};
+        texts << PaintedText{values.at(step), valueLabelRect(y).toAlignedRect()};
     }
     for (const PerformancePoint &point : std::as_const(m_samples)) {
         if (point.id % 4 == 0)
@@ -132,6 +133,13 @@ QRectF ActivityChart::readoutRect(const QRectF &plot, qreal x, const QSizeF &siz
     // A plot narrower than the readout keeps it flush with its left edge.
     const qreal left = qMax(plot.left(), qMin(x - size.width() / 2, plot.right() - size.width()));
     return {left, plot.top() - size.height() - 2, size.width(), size.height()};
+}
+
+QRectF ActivityChart::valueLabelRect(qreal y)
+{
+    // Centred on its grid line; the baseline's sits just above it, clear of
+    // the first minute's label below the plot.
+    return QRectF(0, y - 8, axisWidth - 6, 16);
 }
 
 QRectF ActivityChart::plotArea() const
@@ -168,12 +176,10 @@ void ActivityChart::paintEvent(QPaintEvent *)
         const double y = plot.bottom() - plot.height() * step / 4.0;
         painter.setPen(QPen(Palette::color(Palette::Role::secondary, 0.12), 1));
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-        if (step == 0)
-            continue;
         painter.setPen(secondary);
-        painter.drawText(QRectF(0, y - 8, axisWidth - 6, 16),
+        painter.drawText(valueLabelRect(y),
                          Qt::AlignRight | Qt::AlignVCenter | Qt::TextForceLeftToRight,
-                         valueLabels.at(step - 1));
+                         valueLabels.at(step));
     }
     // x axis: every fourth sample id.
     for (const PerformancePoint &point : std::as_const(m_samples)) {

@@ -55,6 +55,7 @@ protected:
 
 private:
     QRectF plotArea() const;
+    static QRectF valueLabelRect(qreal y);
     QPointF pointFor(const PerformancePoint &point) const;
     void selectAt(qreal x);
     void describe();

@@ -4,10 +4,10 @@
 #include "StorageDetail.h"
 
 #include "DesignSystem/DetailLine.h"
-#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/InfoNote.h"
 #include "DesignSystem/ModalHeader.h"
+#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/text/TextLabel.h"
 #include "VeskCore/Display.h"
 
@@ -20,12 +20,10 @@ StorageDetail::StorageDetail(const StorageNode &node, const QString &path, QWidg
 {
     QVBoxLayout *stack = contentLayout();
     stack->addWidget(new ModalHeader(node.name, tr("Element de demostració")));
-    auto *lines = new QVBoxLayout;
-    lines->setSpacing(0);
-    lines->addWidget(new DetailLine(tr("Mida"), Display::bytes(node.bytes)));
-    lines->addWidget(new DetailLine(tr("Tipus"), node.kind));
-    lines->addWidget(new DetailLine(tr("Ubicació fictícia"), path));
-    stack->addLayout(lines);
+    // Each line is a part of the sheet's stack, spaced as every other part.
+    stack->addWidget(new DetailLine(tr("Mida"), Display::bytes(node.bytes)));
+    stack->addWidget(new DetailLine(tr("Tipus"), node.kind));
+    stack->addWidget(new DetailLine(tr("Ubicació fictícia"), path));
     stack->addWidget(
         new TextLabel(tr("Última modificació de mostra: fa %1 dies").arg(node.modifiedDaysAgo),
                       Fonts::ui(13), Palette::Role::ink));

@@ -7,7 +7,6 @@
 #include "DesignSystem/EmptyState.h"
 #include "DesignSystem/FieldTitle.h"
 #include "DesignSystem/FocusHandoff.h"
-#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/HorizontalRule.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/InfoNote.h"
@@ -18,6 +17,7 @@
 #include "DesignSystem/QuietButton.h"
 #include "DesignSystem/SegmentedControl.h"
 #include "DesignSystem/SymbolView.h"
+#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/text/TextLabel.h"
 #include "StorageDetail.h"
 #include "StorageRow.h"
@@ -57,13 +57,15 @@ const Choice ageChoices[] = {
     {QT_TRANSLATE_NOOP("vesk::StorageView", "2 anys"), 730},
 };
 
+// A picker and its title together.
+constexpr int pickerWidth = 280;
+
 template <std::size_t N>
 QComboBox *choicePicker(const QString &label, const Choice (&choices)[N], int current)
 {
     auto *picker = new QComboBox;
     picker->setAccessibleName(label);
     picker->setFont(Fonts::ui(13));
-    picker->setFixedWidth(280 - 100); // the label takes the rest of the 280
     for (const Choice &choice : choices) {
         picker->addItem(QCoreApplication::translate("vesk::StorageView", choice.title),
                         choice.value);
@@ -210,7 +212,8 @@ void StorageView::showMode()
     // A drill-down or a new filter replaced the focused control: the
     // keyboard carries on in the new folder's blocks, or the new list.
     if (hadFocus)
-        FocusHandoff::toFirstControl(m_treemap ? static_cast<QWidget *>(m_treemap) : m_panel.data());
+        FocusHandoff::toFirstControl(m_treemap ? static_cast<QWidget *>(m_treemap)
+                                               : m_panel.data());
 
     delete m_note;
     m_note = new InfoNote(modeNote(mode), "info.circle"_symbol);
@@ -317,8 +320,9 @@ QWidget *StorageView::buildFilterRow(StorageMode mode)
         else
             setOlderThanDays(value);
     });
+    // The title takes the width of its words, the picker the rest of 280.
     auto *text = new FieldTitle(label, picker);
-    text->setFixedWidth(100);
+    picker->setFixedWidth(qMax(120, pickerWidth - text->sizeHint().width() - row->spacing()));
     row->addWidget(text);
     row->addWidget(picker);
     row->addStretch(1);

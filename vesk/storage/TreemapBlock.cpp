@@ -4,9 +4,9 @@
 #include "TreemapBlock.h"
 
 #include "DesignSystem/FocusRing.h"
-#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/Palette.h"
+#include "DesignSystem/text/Fonts.h"
 #include "VeskCore/Display.h"
 
 #include <QKeyEvent>
@@ -16,7 +16,6 @@ namespace vesk {
 
 namespace {
 constexpr qreal gap = 2.5;
-constexpr int lineSpacing = 7;
 
 // Up to two lines, broken between words; what does not fit ends in "…".
 QStringList twoLines(const QString &text, const QFont &font, qreal width)
@@ -58,6 +57,24 @@ QList<qsizetype> TreemapBlock::fittingLines(const QList<qreal> &heights, qsizety
     if (total() > available)
         kept.clear();
     return kept;
+}
+
+TreemapBlock::Arrangement TreemapBlock::arrange(const Label &label, const QList<qreal> &heights,
+                                                qsizetype required, qreal contentHeight,
+                                                qreal blockHeight)
+{
+    const qreal symbolBlock = label.symbol ? symbolSize + spacing : 0;
+    Arrangement arrangement{label.symbol,
+                            fittingLines(heights, required, spacing, contentHeight - symbolBlock)};
+    if (arrangement.lines.size() < heights.size()) {
+        const QList<qsizetype> loose =
+            fittingLines(heights, required, spacing, blockHeight - symbolBlock);
+        if (loose.size() > arrangement.lines.size()) {
+            arrangement.lines = loose;
+            arrangement.loose = true;
+        }
+    }
+    return arrangement;
 }
 
 TreemapBlock::Label TreemapBlock::labelFor(QSizeF cell)
@@ -155,26 +172,30 @@ void TreemapBlock::paintEvent(QPaintEvent *)
         heights << h;
     }
     // Whole lines only: what does not fit in the padded block is left out,
-    // and for the size alone the vertical padding gives way before it does.
+    // and the vertical padding gives way before a line does.
     const qsizetype sizeLine = label.name ? 1 : 0;
-    QList<qsizetype> kept = fittingLines(heights, sizeLine, lineSpacing, content.height());
-    if (kept.isEmpty()) {
-        if (heights.at(sizeLine) > area.height())
-            return;
-        kept = {sizeLine};
-        content.setTop(area.top());
-        content.setBottom(area.bottom());
-    }
-    qreal textHeight = lineSpacing * (kept.size() - 1);
-    for (qsizetype i : std::as_const(kept))
+    const Arrangement arrangement =
+        arrange(label, heights, sizeLine, content.height(), area.height());
+    const QList<qsizetype> &kept = arrangement.lines;
+    if (kept.isEmpty())
+        return;
+    qreal textHeight = spacing * qreal(kept.size() - 1);
+    for (qsizetype i : kept)
         textHeight += heights.at(i);
+    const qreal symbolBlock = arrangement.symbol ? symbolSize + spacing : 0;
+    if (arrangement.loose || textHeight + symbolBlock > content.height()) {
+        // Taller than its frame: the whole stack, centred on the block.
+        const qreal top = area.center().y() - (symbolBlock + textHeight) / 2;
+        content.setTop(top);
+        content.setBottom(top + symbolBlock + textHeight);
+    }
 
     painter.setPen(ink);
-    const bool symbol = label.symbol && textHeight + 19 + lineSpacing <= content.height();
-    qreal y = symbol ? content.bottom() - textHeight : content.center().y() - textHeight / 2;
-    if (symbol) {
-        Icons::paint(painter, QRectF(content.left(), content.top(), 19, 19), symbolFor(m_node),
-                     ink);
+    qreal y =
+        arrangement.symbol ? content.bottom() - textHeight : content.center().y() - textHeight / 2;
+    if (arrangement.symbol) {
+        Icons::paint(painter, QRectF(content.left(), content.top(), symbolSize, symbolSize),
+                     symbolFor(m_node), ink);
     }
     for (qsizetype i : std::as_const(kept)) {
         const auto &[font, text] = lines.at(i);
@@ -186,7 +207,7 @@ void TreemapBlock::paintEvent(QPaintEvent *)
                 ? text
                 : QFontMetricsF(font).elidedText(text, Qt::ElideRight, content.width());
         painter.drawText(line, Qt::AlignLeft | Qt::AlignTop | Qt::TextForceLeftToRight, shown);
-        y += heights.at(i) + lineSpacing;
+        y += heights.at(i) + spacing;
     }
 }
 

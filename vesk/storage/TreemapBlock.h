@@ -34,6 +34,21 @@ public:
     // not even the required line fits: a label is drawn whole or not at all.
     static QList<qsizetype> fittingLines(const QList<qreal> &heights, qsizetype required,
                                          qreal spacing, qreal available);
+    // What a label shows in a block `blockHeight` high whose padded content
+    // is `contentHeight` high: the symbol whenever the cell is tall enough
+    // for one, and the lines that fit whole below it. When lines would be
+    // left out, the vertical padding gives way first (`loose`), as a stack
+    // taller than its frame spreads into its padding.
+    struct Arrangement
+    {
+        bool symbol = false;
+        QList<qsizetype> lines;
+        bool loose = false;
+    };
+    static constexpr qreal symbolSize = 19;
+    static constexpr qreal spacing = 7;
+    static Arrangement arrange(const Label &label, const QList<qreal> &heights, qsizetype required,
+                               qreal contentHeight, qreal blockHeight);
     // "folder", "lock" or "doc".
     static QString symbolFor(const StorageNode &node);
 
