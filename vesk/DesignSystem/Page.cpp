@@ -14,6 +14,9 @@ Page::Page(Preferences &preferences, QWidget *parent)
     : QScrollArea(parent), m_preferences(preferences)
 {
     setFrameShape(QFrame::NoFrame);
+    // Focus goes to the controls inside: a key they leave (Page Down, the
+    // arrows) still reaches the page and scrolls it.
+    setFocusPolicy(Qt::NoFocus);
     setWidgetResizable(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     viewport()->setBackgroundRole(QPalette::Window);

@@ -58,4 +58,16 @@ void Sheet::fitWindow(QWidget *scrolling)
     layout()->invalidate();
 }
 
+void Sheet::setVisible(bool visible)
+{
+    if (visible && !isVisible()) {
+        const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
+        int height = layout()->totalHeightForWidth(m_width);
+        if (owner)
+            height = qMin(height, owner->height());
+        resize(m_width, qMax(height, minimumHeight()));
+    }
+    QDialog::setVisible(visible);
+}
+
 } // namespace vesk

@@ -29,6 +29,11 @@ public:
     // sheet, sized by its content, fits the window it belongs to.
     void fitWindow(QWidget *scrolling);
 
+    // Shown as tall as its content at its width, never taller than the
+    // window it belongs to: Qt's own first sizing of a window stops at two
+    // thirds of the screen.
+    void setVisible(bool visible) override;
+
 private:
     int m_width;
     int m_padding;

@@ -4,7 +4,6 @@
 #include "ApplicationDetail.h"
 
 #include "DesignSystem/FocusHandoff.h"
-#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/HorizontalRule.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/InfoNote.h"
@@ -13,6 +12,7 @@
 #include "DesignSystem/QuietButton.h"
 #include "DesignSystem/RiskBadge.h"
 #include "DesignSystem/SymbolView.h"
+#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/text/TextLabel.h"
 #include "VeskCore/CheckedMath.h"
 #include "VeskCore/DemoSession.h"
@@ -164,6 +164,7 @@ QWidget *ApplicationDetail::addComponentList(QVBoxLayout *stack)
     auto *scroll = new QScrollArea;
     scroll->setAccessibleName(tr("Components"));
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus); // the first component takes the first focus
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->viewport()->setBackgroundRole(QPalette::Window);

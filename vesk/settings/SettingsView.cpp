@@ -156,6 +156,8 @@ SettingsView::SettingsView(Preferences &preferences, QWidget *parent)
     // content is taller than the window.
     QScrollArea *scroll = m_scroll;
     scroll->setFrameShape(QFrame::NoFrame);
+    // Focus goes to the controls inside; a key they leave still scrolls.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->viewport()->setBackgroundRole(QPalette::Window);

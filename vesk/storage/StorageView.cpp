@@ -245,6 +245,7 @@ QWidget *StorageView::buildMosaic()
     crumbs->addStretch(1);
     auto *crumbScroll = new QScrollArea;
     crumbScroll->setFrameShape(QFrame::NoFrame);
+    crumbScroll->setFocusPolicy(Qt::NoFocus); // the crumbs themselves take focus
     crumbScroll->setWidgetResizable(true);
     crumbScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     crumbScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
