@@ -10,6 +10,7 @@
 #include "DesignSystem/MetricCard.h"
 #include "DesignSystem/Page.h"
 #include "DesignSystem/PrimaryButton.h"
+#include "DesignSystem/QuietButton.h"
 #include "DesignSystem/SegmentButton.h"
 #include "DesignSystem/SegmentedControl.h"
 #include "DesignSystem/SymbolView.h"
@@ -34,6 +35,7 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QStyleOptionButton>
 #include <QSvgRenderer>
 #include <QTest>
 
@@ -109,6 +111,8 @@ private slots:
     void metricCardGaugeIsReadable();
     void rolesComeWithTheType_data();
     void rolesComeWithTheType();
+    void focusAndEdgesStandOut_data();
+    void focusAndEdgesStandOut();
     void installedIconIsTheDrawnOne_data();
     void installedIconIsTheDrawnOne();
     void drawnAtTheDeviceResolution_data();
@@ -342,6 +346,95 @@ void tst_DesignSystem::rolesComeWithTheType()
     QCOMPARE(QAccessible::queryAccessibleInterface(widget.get())->role(), role);
     QCOMPARE(QAccessible::queryAccessibleInterface(widget.get())->state().invisible,
              role == QAccessible::Graphic);
+}
+
+namespace {
+
+double luminance(QColor c)
+{
+    const auto channel = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double contrast(QColor a, QColor b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+} // namespace
+
+void tst_DesignSystem::focusAndEdgesStandOut_data()
+{
+    QTest::addColumn<Palette::Scheme>("scheme");
+    QTest::addColumn<QString>("control");
+    for (const auto &[name, scheme] :
+         {std::pair{"light", Palette::Scheme::light}, std::pair{"dark", Palette::Scheme::dark}}) {
+        QTest::addRow("%s: a focused primary button", name) << scheme << u"primary"_s;
+        QTest::addRow("%s: a focused quiet button", name) << scheme << u"quiet"_s;
+        QTest::addRow("%s: an unchecked check box", name) << scheme << u"check box"_s;
+    }
+}
+
+// Measured on the rendered pixels: a focus ring stands out at 3:1 or more
+// from what is outside the control and from the control's own fill, and a
+// check box's edge from its box and from the window.
+void tst_DesignSystem::focusAndEdgesStandOut()
+{
+    QFETCH(Palette::Scheme, scheme);
+    QFETCH(QString, control);
+    const Palette::Scheme before = Palette::scheme();
+    Palette::setScheme(scheme);
+    QApplication::setPalette(Palette::widgetPalette());
+    const auto restore = qScopeGuard([before] {
+        Palette::setScheme(before);
+        QApplication::setPalette(Palette::widgetPalette());
+    });
+    QWidget window;
+    window.setAutoFillBackground(true);
+    window.resize(240, 80);
+    QWidget *widget = nullptr;
+    if (control == u"primary"_s)
+        widget = new PrimaryButton(u"Analitza ara"_s, &window);
+    else if (control == u"quiet"_s)
+        widget = new QuietButton(u"Afegeix"_s, &window);
+    else
+        widget = new QCheckBox(u"Fitxers grans"_s, &window);
+    widget->move(20, 20);
+    widget->resize(widget->sizeHint());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.setAttribute(Qt::WA_KeyboardFocusChange);
+    widget->setFocus(Qt::TabFocusReason);
+    const QImage image = window.grab().toImage();
+    const QPoint origin = widget->pos();
+    const int middle = origin.y() + widget->height() / 2;
+    const auto at = [&image](int x, int y) {
+        return image.pixelColor(x, y);
+    };
+
+    if (control == u"check box"_s) {
+        QStyleOptionButton option;
+        option.initFrom(widget);
+        const QRect box = widget->style()
+                              ->subElementRect(QStyle::SE_CheckBoxIndicator, &option, widget)
+                              .translated(origin);
+        const int y = box.center().y();
+        const QColor edge = at(box.left(), y);
+        QVERIFY2(contrast(edge, at(box.left() + 4, y)) >= 3, "edge against the box");
+        QVERIFY2(contrast(edge, at(box.left() - 2, y)) >= 3, "edge against the window");
+        return;
+    }
+    const QColor outside = at(origin.x() - 3, middle);
+    const QColor outer = at(origin.x() + 1, middle);
+    const QColor inner = at(origin.x() + 3, middle);
+    const QColor fill = at(origin.x() + 7, middle);
+    QVERIFY2(contrast(outer, outside) >= 3, qPrintable(outer.name() + u" on "_s + outside.name()));
+    QVERIFY2(qMax(contrast(inner, fill), contrast(outer, fill)) >= 3,
+             qPrintable(inner.name() + u" in "_s + fill.name()));
 }
 
 void tst_DesignSystem::installedIconIsTheDrawnOne_data()

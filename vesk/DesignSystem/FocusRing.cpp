@@ -24,6 +24,11 @@ void paint(QPainter &painter, const QRectF &area, qreal radius, const QColor &co
     painter.setPen(QPen(color, penWidth));
     const qreal r = std::max<qreal>(0, radius - inset);
     painter.drawRoundedRect(area.adjusted(inset, inset, -inset, -inset), r, r);
+    const qreal innerInset = penWidth + innerWidth / 2;
+    const qreal innerRadius = std::max<qreal>(0, radius - innerInset);
+    painter.setPen(QPen(Palette::white(), innerWidth));
+    painter.drawRoundedRect(area.adjusted(innerInset, innerInset, -innerInset, -innerInset),
+                            innerRadius, innerRadius);
     painter.restore();
 }
 

@@ -3,6 +3,10 @@
 
 #include "SharedPaletteStyle.h"
 
+#include "DesignSystem/Palette.h"
+
+#include <QPainter>
+
 #include <QApplication>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -43,6 +47,17 @@ void SharedPaletteStyle::drawPrimitive(PrimitiveElement element, const QStyleOpt
 {
     withSharedPalette(option,
                       [&] { QProxyStyle::drawPrimitive(element, option, painter, widget); });
+    if (element == PE_IndicatorCheckBox) {
+        // Fusion outlines a box in the window colour darkened, which on the
+        // dark appearance's window is barely there (1.1:1): the box's edge
+        // is drawn again in the secondary ink, 3:1 or more on either side.
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        painter->setBrush(Qt::NoBrush);
+        painter->setPen(QPen(Palette::secondary(), 1));
+        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+        painter->restore();
+    }
 }
 
 void SharedPaletteStyle::drawControl(ControlElement element, const QStyleOption *option,
