@@ -354,6 +354,17 @@ void tst_Shell::windowMenuActsOnTheActiveWindow()
     QVERIFY(QTest::qWaitForWindowActive(main));
     QTest::keyClick(main, Qt::Key_M, Qt::ControlModifier);
     QVERIFY(main->isMinimized());
+
+    // Closing the main window while the settings window is open closes both:
+    // vesk never runs on with no way back to its main window.
+    main->showNormal();
+    app->showSettings();
+    const QPointer<QWidget> open = app->settingsWindow();
+    main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    QTest::keyClick(main, Qt::Key_W, Qt::ControlModifier);
+    QTRY_VERIFY(!main->isVisible());
+    QTRY_VERIFY(open.isNull() || !open->isVisible());
 }
 
 QTEST_MAIN(tst_Shell)

@@ -38,6 +38,10 @@ bool VeskApp::eventFilter(QObject *watched, QEvent *event)
         // After this paint has finished, not inside it.
         QMetaObject::invokeMethod(
             this, [this] { m_system.followDesktop(); }, Qt::QueuedConnection);
+    } else if (event->type() == QEvent::Close && m_settings) {
+        // The settings window alone is no way back to the main one: closing
+        // the main window ends vesk, as the last window closed does.
+        m_settings->close();
     } else if (event->type() == QEvent::ThemeChange && !m_themeCheckQueued) {
         // Once, after the platform has told every window: reading the
         // scheme may lend the application another palette for a moment.
