@@ -91,7 +91,9 @@ void ActivityChart::describe()
     text += tr(". Escala: %1. Temps: %2")
                 .arg(valueAxisLabels(m_metric).join(QStringLiteral(", ")),
                      timeAxisLabels(m_samples).join(QStringLiteral(", ")));
-    setAccessibleDescription(text);
+    // Set only when it reads otherwise: each setting tells the screen reader.
+    if (text != accessibleDescription())
+        setAccessibleDescription(text);
 }
 
 std::pair<QRectF, QString> ActivityChart::readout() const
