@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ca_ES" sourcelanguage="ca">
 <context>
+    <name>vesk::AboutTab</name>
+    <message>
+        <source>El teu Mac, en forma.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Versió 0.1 · Fase 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Una aplicació nativa per cuidar el Mac amb calma, claredat i control.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desenvolupament</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Projecte vesk · Equip de vesk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tecnologia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C++20 · Qt Widgets · QPainter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dependències externes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qt 6 (Core, Gui, Widgets, Svg, D-Bus)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tipus de lletra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inter i Quicksand · SIL Open Font License 1.1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Icones</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phosphor Icons · llicència MIT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Identitat vectorial original. Tipus de lletra, icones i Qt (LGPL v3) subjectes a les seves llicències, els textos de les quals s’instal·len amb vesk. Prototip de desenvolupament sense signatura de distribució.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vesk::ActivityChart</name>
     <message>
         <source>Evolució de demostració del recurs seleccionat</source>
@@ -265,6 +324,57 @@
     </message>
     <message>
         <source>Detalls de %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vesk::CleanupTab</name>
+    <message>
+        <source>Fitxers temporals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fitxers grans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aplicacions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories de la simulació</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preselecciona candidats de baix risc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Els canvis de categoria s’apliquen a la propera anàlisi simulada. Els elements personals sempre comencen desmarcats.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirmació explícita</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sempre obligatòria</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Destinació prevista</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paperera (simulada)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Política</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sense eliminació permanent</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -791,6 +901,92 @@
     </message>
 </context>
 <context>
+    <name>vesk::ExclusionsTab</name>
+    <message>
+        <source>Arxiu familiar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aplicació Taller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fitxer Llibre.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Documents personals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recursos compartits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exclusions de mostra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aquest editor valida la presentació de les exclusions. Només conté noms ficticis i no selecciona carpetes del Mac. La política real es definirà en una fase posterior.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Afegeix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exemple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retira de l’exemple</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vesk::GeneralTab</name>
+    <message>
+        <source>Aparença</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>En obrir vesk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Espaiat compacte entre targetes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Idioma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Català</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>El català és l’idioma disponible. L’estructura de traducció està preparada per a anglès, castellà i francès.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notificacions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No disponibles en la demostració</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recordatoris opcionals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No programats · fase futura</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vesk::HistoryEntry</name>
     <message>
         <source>Simulació completada</source>
@@ -1143,6 +1339,49 @@ Cap canvi al teu Mac.</source>
     </message>
 </context>
 <context>
+    <name>vesk::PermissionsTab</name>
+    <message>
+        <source>Cap permís de sistema sol·licitat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accés complet al disc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No sol·licitat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Carpetes personals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sense accés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notificacions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No sol·licitades</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telemetria i xarxa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sense connexions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>En una fase futura, cada accés s’explicarà abans de demanar-lo. La demostració només desa les preferències visuals de vesk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vesk::PrivacyView</name>
     <message>
         <source>LA CONFIANÇA COMENÇA AQUÍ</source>
@@ -1333,231 +1572,11 @@ Cap canvi al teu Mac.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Fitxers temporals</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fitxers grans</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Aplicacions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Arxiu familiar</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Aplicació Taller</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fitxer Llibre.pdf</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Documents personals</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Recursos compartits</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Configuració</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Aparença</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>En obrir vesk</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Espaiat compacte entre targetes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Idioma</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Català</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>El català és l’idioma disponible. L’estructura de traducció està preparada per a anglès, castellà i francès.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Notificacions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No disponibles en la demostració</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Recordatoris opcionals</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No programats · fase futura</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Categories de la simulació</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Preselecciona candidats de baix risc</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Els canvis de categoria s’apliquen a la propera anàlisi simulada. Els elements personals sempre comencen desmarcats.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Confirmació explícita</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sempre obligatòria</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Destinació prevista</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Paperera (simulada)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Política</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sense eliminació permanent</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exclusions de mostra</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Aquest editor valida la presentació de les exclusions. Només conté noms ficticis i no selecciona carpetes del Mac. La política real es definirà en una fase posterior.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Afegeix</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exemple</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Retira de l’exemple</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cap permís de sistema sol·licitat</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Accés complet al disc</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No sol·licitat</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Carpetes personals</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sense accés</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No sol·licitades</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Telemetria i xarxa</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sense connexions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>En una fase futura, cada accés s’explicarà abans de demanar-lo. La demostració només desa les preferències visuals de vesk.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>El teu Mac, en forma.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Versió 0.1 · Fase 1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Una aplicació nativa per cuidar el Mac amb calma, claredat i control.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Desenvolupament</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Projecte vesk · Equip de vesk</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tecnologia</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>C++20 · Qt Widgets · QPainter</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Dependències externes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Qt 6 (Core, Gui, Widgets, Svg, D-Bus)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Seccions de la configuració</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tipus de lletra</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Inter i Quicksand · SIL Open Font License 1.1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Icones</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Phosphor Icons · llicència MIT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Identitat vectorial original. Tipus de lletra, icones i Qt (LGPL v3) subjectes a les seves llicències, els textos de les quals s’instal·len amb vesk. Prototip de desenvolupament sense signatura de distribució.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The vesk developers
 // SPDX-License-Identifier: LicenseRef-proprietary
 
-#include "settings/SettingsTabList.h"
+#include "SettingsTabList.h"
 
 #include "DesignSystem/accessibility/AccessibleFactory.h"
 

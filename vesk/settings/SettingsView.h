@@ -36,16 +36,13 @@ public:
 
     // The tab titles in order; the first is where the window opens.
     static QStringList tabTitles();
-    // The categories the scan can leave out, compared exactly with a
-    // candidate's category.
-    static QStringList scanCategories();
-    static QStringList exampleChoices();
 
     explicit SettingsView(Preferences &preferences, QWidget *parent = nullptr);
 
     QString tab() const;
     void setTab(const QString &title);
-    QStringList exclusions() const;
+    // The example exclusions of the Exclusions tab (built when first asked).
+    QStringList exclusions();
 
     // The current tab's content; built the first time the tab is shown.
     QWidget *currentPage() const;
@@ -55,27 +52,15 @@ signals:
     void exclusionsChanged();
 
 private:
-    QWidget *buildGeneral();
-    QWidget *buildCleanup();
-    QWidget *buildExclusions();
-    QWidget *buildPermissions();
-    QWidget *buildAbout();
+    static constexpr int exclusionsTab = 2;
+
     QWidget *pageFor(int index);
     void showTab(int index);
-    void rebuildExclusionRows();
-    void syncCategoryToggles();
 
     Preferences &m_preferences;
     QButtonGroup *m_tabs;
     QScrollArea *m_scroll;
     QList<QWidget *> m_pages;
-
-    QSet<QString> m_exclusions;
-    QString m_excludedExample;
-
-    QList<QCheckBox *> m_categoryToggles;
-    QVBoxLayout *m_exclusionRows = nullptr;
-    QPushButton *m_addExclusion = nullptr;
 };
 
 } // namespace vesk
