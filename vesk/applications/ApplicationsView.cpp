@@ -3,6 +3,7 @@
 
 #include "ApplicationsView.h"
 
+#include "DesignSystem/Picker.h"
 #include "DesignSystem/Card.h"
 #include "DesignSystem/EmptyState.h"
 #include "DesignSystem/FieldTitle.h"
@@ -42,7 +43,7 @@ QString title(const char *context, const QString &raw)
 
 ApplicationsView::ApplicationsView(SharedObjects shared, QWidget *parent)
     : Page(shared.preferences, parent), m_shared(shared), m_search(new QLineEdit),
-      m_sort(new QComboBox), m_rows(new QVBoxLayout)
+      m_sort(new Picker), m_rows(new QVBoxLayout)
 {
     addWidget(new PageHeader(tr("QUEDA’T AMB EL QUE T’APORTA"), tr("Les teves eines, en ordre."),
                              tr("Un inventari fictici per explorar les aplicacions i entendre les "

@@ -5,6 +5,7 @@
 
 #include "ActivityChart.h"
 #include "ActivitySeries.h"
+#include "DesignSystem/Picker.h"
 #include "DesignSystem/Card.h"
 #include "DesignSystem/FieldTitle.h"
 #include "DesignSystem/text/Fonts.h"
@@ -27,10 +28,10 @@
 namespace vesk {
 
 PerformanceView::PerformanceView(SharedObjects shared, QWidget *parent)
-    : Page(shared.preferences, parent), m_shared(shared), m_range(new QComboBox),
+    : Page(shared.preferences, parent), m_shared(shared), m_range(new Picker),
       m_metricTitle(new TextLabel(QString(), Fonts::ui(16, QFont::DemiBold), Palette::Role::ink)),
       m_unit(new TextLabel(QString(), Fonts::ui(11), Palette::Role::secondary)),
-      m_chart(new ActivityChart), m_noteLayout(new QVBoxLayout), m_processFilter(new QComboBox),
+      m_chart(new ActivityChart), m_noteLayout(new QVBoxLayout), m_processFilter(new Picker),
       m_processRows(new QVBoxLayout)
 {
     addWidget(new PageHeader(tr("ENTENDRE ABANS D’ACTUAR"), tr("Tot al seu ritme."),

@@ -3,6 +3,7 @@
 
 #include "SettingsForm.h"
 
+#include "DesignSystem/Picker.h"
 #include "DesignSystem/FieldTitle.h"
 #include "DesignSystem/text/Fonts.h"
 
@@ -40,7 +41,7 @@ QCheckBox *toggle(const QString &text)
 
 QComboBox *picker(const QStringList &choices)
 {
-    auto *box = new QComboBox;
+    auto *box = new Picker;
     box->setFont(Fonts::ui(13));
     box->addItems(choices);
     return box;

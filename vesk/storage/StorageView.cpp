@@ -3,6 +3,7 @@
 
 #include "StorageView.h"
 
+#include "DesignSystem/Picker.h"
 #include "DesignSystem/Card.h"
 #include "DesignSystem/EmptyState.h"
 #include "DesignSystem/FieldTitle.h"
@@ -63,7 +64,7 @@ constexpr int pickerWidth = 280;
 template <std::size_t N>
 QComboBox *choicePicker(const QString &label, const Choice (&choices)[N], int current)
 {
-    auto *picker = new QComboBox;
+    auto *picker = new Picker;
     picker->setAccessibleName(label);
     picker->setFont(Fonts::ui(13));
     for (const Choice &choice : choices) {
