@@ -3,9 +3,9 @@
 
 #include "CandidateRow.h"
 
-#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/RiskBadge.h"
+#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/text/TextLabel.h"
 #include "IconButton.h"
 #include "TwoLineButton.h"

@@ -3,8 +3,8 @@
 
 #include "StepIndicator.h"
 
-#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/Palette.h"
+#include "DesignSystem/text/Fonts.h"
 
 #include <QPainter>
 

@@ -5,7 +5,6 @@
 
 #include "DesignSystem/AdaptiveGrid.h"
 #include "DesignSystem/Card.h"
-#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/InfoNote.h"
 #include "DesignSystem/ModalHeader.h"
@@ -13,6 +12,7 @@
 #include "DesignSystem/QuietButton.h"
 #include "DesignSystem/SectionTitle.h"
 #include "DesignSystem/SymbolView.h"
+#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/text/TextLabel.h"
 #include "VeskCore/DemoSession.h"
 

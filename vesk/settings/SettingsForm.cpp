@@ -3,8 +3,8 @@
 
 #include "SettingsForm.h"
 
-#include "DesignSystem/Picker.h"
 #include "DesignSystem/FieldTitle.h"
+#include "DesignSystem/Picker.h"
 #include "DesignSystem/text/Fonts.h"
 
 #include <QCheckBox>

@@ -4,8 +4,8 @@
 #include "Launcher.h"
 
 #include "DesignSystem/AppIconEngine.h"
-#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/SharedPaletteStyle.h"
+#include "DesignSystem/text/Fonts.h"
 #include "MainWindow.h"
 #include "SystemAppearance.h"
 #include "VeskApp.h"

@@ -3,13 +3,13 @@
 
 #include "Sidebar.h"
 
-#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/HorizontalRule.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/LinkButton.h"
 #include "DesignSystem/SymbolView.h"
-#include "DesignSystem/text/TextLabel.h"
 #include "DesignSystem/VeskMark.h"
+#include "DesignSystem/text/Fonts.h"
+#include "DesignSystem/text/TextLabel.h"
 #include "SidebarRowDelegate.h"
 #include "VeskCore/DemoSession.h"
 #include "VeskCore/Display.h"

@@ -4,9 +4,9 @@
 #include "SidebarRowDelegate.h"
 
 #include "DesignSystem/FocusRing.h"
-#include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/Palette.h"
+#include "DesignSystem/text/Fonts.h"
 #include "VeskCore/Models.h"
 
 #include <QPainter>

@@ -4,8 +4,8 @@
 #include "VeskApp.h"
 
 #include "AboutPanel.h"
-#include "DesignSystem/accessibility/AccessibleFactory.h"
 #include "DesignSystem/AppIconEngine.h"
+#include "DesignSystem/accessibility/AccessibleFactory.h"
 #include "MainWindow.h"
 #include "VeskCore/DemoProvider.h"
 #include "settings/SettingsView.h"

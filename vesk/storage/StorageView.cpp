@@ -3,7 +3,6 @@
 
 #include "StorageView.h"
 
-#include "DesignSystem/Picker.h"
 #include "DesignSystem/Card.h"
 #include "DesignSystem/EmptyState.h"
 #include "DesignSystem/FieldTitle.h"
@@ -15,6 +14,7 @@
 #include "DesignSystem/LinkButton.h"
 #include "DesignSystem/ModalHeader.h"
 #include "DesignSystem/PageHeader.h"
+#include "DesignSystem/Picker.h"
 #include "DesignSystem/QuietButton.h"
 #include "DesignSystem/SegmentedControl.h"
 #include "DesignSystem/SymbolView.h"
