@@ -145,6 +145,9 @@ def sections_and_menu(app):
     menu = find(app.frame(), Role.MENU_ITEM, "Neteja", showing=False)
     act(menu)
     wait_for(lambda: app.state()["section"] == "Neteja", "Neteja from the menu")
+    # A section chosen other than in the sidebar takes the focus with it.
+    wait_for(lambda: (app.state()["focus"] or {}).get("class") not in (None, "QListView"),
+             "the focus in Neteja after the menu")
     # Finestra: Zoom maximises the main window and restores it.
     def maximized():
         return next(w["maximized"] for w in app.state()["windows"] if w["title"] == "vesk")
@@ -158,6 +161,7 @@ def sections_and_menu(app):
     act(find(frame, Role.PUSH_BUTTON, "Fitxers grans"))
     wait_for(lambda: app.state()["section"] == "Espai"
              and app.state()["storageMode"] == "Fitxers grans", "the large files shortcut")
+    not_in_sidebar(app, "after the large files shortcut")
     act(find(frame, Role.RADIO_BUTTON, "Mosaic"))
     # The About box, from its menu item.
     act(find(app.frame(), Role.MENU_ITEM, "Quant a vesk", showing=False))

@@ -3,6 +3,8 @@
 
 #include "RootView.h"
 
+#include "DesignSystem/FocusHandoff.h"
+
 #include "ScreenFactory.h"
 #include "Sidebar.h"
 #include "TitleBar.h"
@@ -32,7 +34,15 @@ RootView::RootView(SharedObjects shared, QWidget *parent)
     layout->addWidget(detail, 1);
 
     connect(m_sidebar, &Sidebar::settingsRequested, this, &RootView::settingsRequested);
-    connect(&m_shared.navigation, &NavigationState::selectionChanged, this, &RootView::showSection);
+    connect(&m_shared.navigation, &NavigationState::selectionChanged, this, [this] {
+        showSection();
+        // Chosen by a shortcut, the menu or a button of the old screen: the
+        // focus goes where the new section starts, and a screen reader reads
+        // the section (the screen's name) on the way in. Chosen in the
+        // sidebar's list, the focus stays there.
+        if (!m_sidebar->isChoosing() && window()->isActiveWindow())
+            FocusHandoff::toFirstControl(m_screen);
+    });
     showSection();
 }
 
@@ -47,7 +57,7 @@ void RootView::showSection()
         m_screen->deleteLater();
     }
     m_screen = ScreenFactory::create(section, m_shared);
-    // The screen scrolls, so it takes focus: it reads as the section it shows.
+    // Read as the section it shows when the focus enters it.
     m_screen->setAccessibleName(Display::title(section));
     m_detail->addWidget(m_screen, 1);
     // Shown now rather than on the next turn of the event loop, so no frame

@@ -20,6 +20,7 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QStandardItemModel>
 #include <QVBoxLayout>
 
@@ -198,9 +199,11 @@ bool Sidebar::showsScanIndicator() const
 
 void Sidebar::choose(const QModelIndex &row)
 {
-    if (row.isValid())
+    if (row.isValid()) {
+        const QScopedValueRollback choosing(m_choosing, true);
         m_shared.navigation.setSelection(
             Section(row.data(SidebarRowDelegate::SectionRole).toInt()));
+    }
     showSelection();
 }
 

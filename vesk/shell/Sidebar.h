@@ -46,6 +46,9 @@ public:
     QListView *sectionList() const { return m_list; }
     // Whether the cleanup row shows its busy spinner.
     bool showsScanIndicator() const;
+    // Whether the section is being changed from the list itself (a click, an
+    // arrow, a screen reader's selection): the focus then stays in the list.
+    bool isChoosing() const { return m_choosing; }
     QSize minimumSizeHint() const override;
 
 signals:
@@ -57,6 +60,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    bool m_choosing = false;
     void addBrand(QVBoxLayout *column);
     void addSectionList(QVBoxLayout *column);
     void addFooter(QVBoxLayout *column);
