@@ -3,6 +3,8 @@
 
 #include "Page.h"
 
+#include "DesignSystem/accessibility/AccessibleFactory.h"
+
 #include "VeskCore/Preferences.h"
 
 #include <QHBoxLayout>
@@ -13,6 +15,7 @@ namespace vesk {
 Page::Page(Preferences &preferences, QWidget *parent)
     : QScrollArea(parent), m_preferences(preferences)
 {
+    AccessibleFactory::install();
     setFrameShape(QFrame::NoFrame);
     // Focus goes to the controls inside: a key they leave (Page Down, the
     // arrows) still reaches the page and scrolls it.

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "DesignSystem/accessibility/AccessibleKind.h"
+
 #include <QScrollArea>
 
 class QVBoxLayout;
@@ -14,9 +16,10 @@ class Preferences;
 // The scaffold of every main screen: a vertical scroll view holding a column
 // at most 1250 wide, centred, padded 30, whose blocks sit 26 apart (18 with
 // compact cards; the spacing follows the preference live).
-class Page : public QScrollArea
+class Page : public QScrollArea, public AccessibleKind
 {
     Q_OBJECT
+    Q_INTERFACES(vesk::AccessibleKind)
 
 public:
     static constexpr int maximumColumnWidth = 1250;
@@ -24,6 +27,10 @@ public:
     static int spacing(bool compactCards) { return compactCards ? 18 : 26; }
 
     explicit Page(Preferences &preferences, QWidget *parent = nullptr);
+
+    // A named region: a screen reader says the section's name as the focus
+    // enters it, as it does for any named group.
+    QAccessible::Role accessibleRole() const override { return QAccessible::Grouping; }
 
     void addWidget(QWidget *widget);
     void addLayout(QLayout *layout);
