@@ -10,6 +10,7 @@
 #include <QSize>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 
 namespace vesk {
@@ -316,6 +317,30 @@ QStringList splitArguments(const QString &text, qsizetype open)
     return arguments;
 }
 
+// A "@Variant(…)" value, decoded as the platform's reader decodes it when it
+// holds a single number, Boolean or text. Anything else is some other type
+// (returned as bytes, which no preference reads): a container's stream
+// states its length before its items, and the platform's reader would
+// reserve that many, so a few hand-edited bytes could claim gigabytes.
+QVariant decodedVariant(QByteArray bytes)
+{
+    static constexpr std::array scalars{
+        QMetaType::Bool,      QMetaType::Int,    QMetaType::UInt,    QMetaType::LongLong,
+        QMetaType::ULongLong, QMetaType::Double, QMetaType::QString, QMetaType::QByteArray,
+        QMetaType::Float,     QMetaType::Short,  QMetaType::UShort,  QMetaType::Char};
+    QDataStream stream(&bytes, QIODevice::ReadOnly);
+    stream.setVersion(QDataStream::Qt_4_0);
+    quint32 type = 0;
+    stream >> type;
+    if (stream.status() != QDataStream::Ok ||
+        std::find(scalars.begin(), scalars.end(), int(type)) == scalars.end())
+        return QByteArray();
+    stream.device()->seek(0);
+    QVariant decoded;
+    stream >> decoded;
+    return decoded;
+}
+
 // untranslated: the INI format's own type markers, here and below
 QVariant typedText(const QString &text)
 {
@@ -326,16 +351,10 @@ QVariant typedText(const QString &text)
             return QStringView(text).sliced(11).chopped(1).toLatin1();
         if (text.startsWith(QLatin1String("@String(")))
             return QStringView(text).sliced(8).chopped(1).toString();
-        if (text.startsWith(QLatin1String("@Variant(")) ||
-            text.startsWith(QLatin1String("@DateTime("))) {
-            const bool dateTime = text.at(1) == u'D';
-            QByteArray bytes = QStringView(text).sliced(dateTime ? 10 : 9).toLatin1();
-            QDataStream stream(&bytes, QIODevice::ReadOnly);
-            stream.setVersion(dateTime ? QDataStream::Qt_5_6 : QDataStream::Qt_4_0);
-            QVariant decoded;
-            stream >> decoded;
-            return decoded;
-        }
+        if (text.startsWith(QLatin1String("@Variant(")))
+            return decodedVariant(QStringView(text).sliced(9).toLatin1());
+        if (text.startsWith(QLatin1String("@DateTime(")))
+            return QByteArray(); // a date: never one of vesk's values
         if (text.startsWith(QLatin1String("@Rect("))) {
             const QStringList n = splitArguments(text, 5);
             if (n.size() == 4)
