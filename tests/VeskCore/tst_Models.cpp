@@ -20,7 +20,6 @@ private slots:
     void otherRawValues();
     void descendantsArePreOrder();
     void folderIsDecidedByChildren();
-    void equalityCoversEveryField();
 };
 
 void tst_Models::rawValuesMatchExactly_data()
@@ -118,25 +117,6 @@ void tst_Models::folderIsDecidedByChildren()
     QVERIFY(c.selectable());
     c.risk = Risk::protected_;
     QVERIFY(!c.selectable());
-}
-
-void tst_Models::equalityCoversEveryField()
-{
-    const StorageNode child{u"c"_s, u"C"_s, 1, u"Arxiu"_s, 0, {}, {}};
-    const StorageNode a{u"n"_s, u"N"_s, 1, u"Carpeta"_s, 0, {child}, {}};
-    StorageNode b = a;
-    QCOMPARE(a, b);
-    b.children[0].name = QStringLiteral("Other");
-    QVERIFY(a != b);
-
-    StorageNode grouped = child;
-    grouped.duplicateGroup = QString();
-    QVERIFY(grouped != child); // an empty group is still a group
-
-    const Candidate base{u"x"_s, u"X"_s, u"Demo/X"_s, 1, 1, u"Cat"_s, u"Why"_s, Risk::review};
-    Candidate other = base;
-    other.reason = QStringLiteral("Another reason");
-    QVERIFY(base != other);
 }
 
 QTEST_GUILESS_MAIN(tst_Models)

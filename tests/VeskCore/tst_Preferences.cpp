@@ -47,7 +47,6 @@ private slots:
     void valuesSurviveARestart();
     void excludedCategoriesStayInMemory();
     void navigationState();
-    void propertiesReachTheStore();
 
 private:
     QTemporaryDir m_dir;
@@ -211,32 +210,6 @@ void tst_Preferences::navigationState()
     navigation.showLargeFiles();
     QCOMPARE(selection.size(), 1);
     QCOMPARE(mode.size(), 1);
-}
-
-// What an inspector or a declarative front end would do: set by name, read
-// back by name, and see the same write-through and signal as the setter.
-void tst_Preferences::propertiesReachTheStore()
-{
-    const QString path = writeIni(m_dir, QByteArray());
-    {
-        SettingsFile store(path);
-        Preferences preferences(store);
-        QSignalSpy changed(&preferences, &Preferences::appearanceChanged);
-        QVERIFY(preferences.setProperty("appearance", QVariant::fromValue(Appearance::dark)));
-        QVERIFY(preferences.setProperty("compactCards", true));
-        QCOMPARE(changed.size(), 1);
-        QCOMPARE(preferences.property("appearance").value<Appearance>(), Appearance::dark);
-        const QMetaProperty start = preferences.metaObject()->property(
-            preferences.metaObject()->indexOfProperty("startSection"));
-        QVERIFY(start.hasNotifySignal());
-        QCOMPARE(QString::fromLatin1(start.enumerator().valueToKey(int(Section::privacy))),
-                 QStringLiteral("privacy"));
-    }
-    QCOMPARE(readFile(path), QByteArray("[General]\nappearance=Fosc\ncompactCards=true\n"));
-
-    NavigationState navigation(Section::home);
-    QVERIFY(navigation.setProperty("selection", QVariant::fromValue(Section::history)));
-    QCOMPARE(navigation.selection(), Section::history);
 }
 
 QTEST_GUILESS_MAIN(tst_Preferences)

@@ -93,7 +93,6 @@ private slots:
     void cleanupTestCase() { qInstallMessageHandler(forwarded); }
     void whateverIsInItsPlace_data();
     void whateverIsInItsPlace();
-    void foreignLinesSurviveByteForByte();
     void readsWhatThePlatformWrote();
     void readsHandEditsAsThePlatformDoes_data();
     void readsHandEditsAsThePlatformDoes();
@@ -243,48 +242,6 @@ void tst_SettingsFile::whateverIsInItsPlace()
         SettingsFile again(path);
         QCOMPARE(Preferences(again).appearance(), Appearance::light);
     }
-}
-
-void tst_SettingsFile::foreignLinesSurviveByteForByte()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"vesk.conf"_s);
-    const QByteArray before = "; a comment kept by a dotfile manager\r\n"
-                              "[General]\r\n"
-                              "appearance=Fosc\r\n"
-                              "caf\xc3\xa9=\xff\xfe not UTF-8\r\n"
-                              "other=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\nUnknownType)\r\n"
-                              "# another comment\r\n"
-                              "[Other%20Tool]\r\n"
-                              "appearance=mine\r\n"
-                              "compactCards=1";
-    QVERIFY(writeAll(path, before));
-    {
-        SettingsFile file(path);
-        Preferences preferences(file);
-        QCOMPARE(preferences.appearance(), Appearance::dark);
-        QVERIFY(!preferences.compactCards()); // the other tool's section is not ours
-        preferences.setAppearance(Appearance::light);
-        preferences.setCompactCards(true);
-        preferences.setStartSection(Section::privacy);
-    }
-    const QByteArray after = readAll(path);
-    // vesk's line changed in place; its new keys joined its section; every
-    // other byte is as it was.
-    QCOMPARE(after.left(before.indexOf("[General]")), before.left(before.indexOf("[General]")));
-    for (const QByteArray &line : before.split('\n')) {
-        if (!line.startsWith("appearance=Fosc"))
-            QVERIFY2(after.contains(line), line.constData());
-    }
-    QVERIFY(after.contains("appearance=Clar\r\n"));
-    QVERIFY(after.endsWith("[Other%20Tool]\r\nappearance=mine\r\ncompactCards=1"));
-    // The platform's reader agrees with what vesk wrote.
-    QSettings reference(path, QSettings::IniFormat);
-    QSettingsStore referenceStore(reference);
-    const Preferences read(referenceStore);
-    QCOMPARE(read.appearance(), Appearance::light);
-    QCOMPARE(read.startSection(), Section::privacy);
-    QVERIFY(read.compactCards());
 }
 
 // A file that earlier versions wrote (with the platform's writer) reads the
