@@ -162,20 +162,20 @@ std::optional<SettingsFile::Place> SettingsFile::placeNow(QString &problem) cons
     const Look here = RegularFile::look(m_path);
     switch (here.kind) {
     case Look::Kind::nothing:
-        return Place{m_path, false};
     case Look::Kind::file:
-        return Place{m_path, true};
-    case Look::Kind::link:
+        return Place{m_path, here};
+    case Look::Kind::link: {
         if (m_linkTarget.isEmpty()) {
             problem = text(Problem::linkAppeared);
             return std::nullopt;
         }
-        if (QFileInfo(m_path).canonicalFilePath() != m_linkTarget ||
-            RegularFile::look(m_linkTarget).kind != Look::Kind::file) {
+        const Look end = RegularFile::look(m_linkTarget);
+        if (QFileInfo(m_path).canonicalFilePath() != m_linkTarget || end.kind != Look::Kind::file) {
             problem = text(Problem::linkRetargeted);
             return std::nullopt;
         }
-        return Place{m_linkTarget, true};
+        return Place{m_linkTarget, end};
+    }
     case Look::Kind::directory:
     case Look::Kind::other:
         problem = kindProblem(here.kind);
@@ -204,10 +204,9 @@ bool SettingsFile::save()
             return fail(problem);
         Look before;
         QByteArray now;
-        if (place->isFile) {
-            const Look looked = RegularFile::look(place->path);
+        if (place->look.kind == Look::Kind::file) {
             const std::optional<QByteArray> bytes =
-                RegularFile::read(place->path, sizeLimit, &looked, before, problem);
+                RegularFile::read(place->path, sizeLimit, &place->look, before, problem);
             if (!bytes)
                 return fail(problem);
             now = *bytes;

@@ -5,6 +5,7 @@
 
 #include "IniDocument.h"
 #include "PreferenceStore.h"
+#include "RegularFile.h"
 
 #include <QMap>
 #include <QString>
@@ -63,7 +64,7 @@ private:
     struct Place
     {
         QString path;
-        bool isFile = false;
+        RegularFile::Look look; // what is there: a regular file, or nothing
     };
 
     void load();
