@@ -16,9 +16,7 @@
 #include "VeskCore/Display.h"
 #include "VeskCore/NavigationState.h"
 #include "VeskCore/Preferences.h"
-#include "VeskCore/QSettingsStore.h"
 #include "VeskCore/ScanTask.h"
-#include "VeskCore/SettingsFile.h"
 #include "settings/SettingsView.h"
 #include "shell/MainWindow.h"
 #include "shell/RootView.h"
@@ -35,7 +33,6 @@
 #include <QPointer>
 #include <QRandomGenerator>
 #include <QScopeGuard>
-#include <QSettings>
 #include <QTest>
 
 using namespace vesk;
@@ -137,8 +134,6 @@ class tst_Reliability : public QObject
 private slots:
     void initTestCase() { TestApp::prepareApplication(); }
     void monkey();
-    void corruptSettings_data();
-    void corruptSettings();
     void scanStorm_data();
     void scanStorm();
     void closedSheetsAndScreensAreFreed();
@@ -305,121 +300,6 @@ void tst_Reliability::monkey()
     if (app->settingsWindow())
         app->settingsWindow()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-void tst_Reliability::corruptSettings_data()
-{
-    QTest::addColumn<QList<QByteArray>>("files");
-    QRandomGenerator random(42);
-    const QList<QByteArray> keys{"appearance",   "startSection",       "preselectLowRisk",
-                                 "compactCards", "General/appearance", "%General/x"};
-    const QList<QByteArray> values{"Fosc",
-                                   "Clar",
-                                   "Sistema",
-                                   "fosc",
-                                   "true",
-                                   "false",
-                                   "1",
-                                   "0",
-                                   "@Variant(\\0\\0\\0\\x1)",
-                                   "@ByteArray(Fosc)",
-                                   "@Invalid()",
-                                   "Espai",
-                                   "Historial",
-                                   "\"Fosc\"",
-                                   "Fosc, Clar",
-                                   "",
-                                   "@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x10QVariantMap)",
-                                   "\\xff\\xfe",
-                                   "\\0"};
-
-    QList<QByteArray> junk, wrongTypes, longValues, duplicates, mixed;
-    for (int i = 0; i < 200; ++i) {
-        QByteArray bytes(int(random.bounded(1, 4096)), Qt::Uninitialized);
-        for (char &byte : bytes)
-            byte = char(random.bounded(256));
-        junk << bytes;
-
-        QByteArray ini = "[General]\n";
-        for (const QByteArray &key : keys)
-            ini += key + '=' + values.at(int(random.bounded(values.size()))) + '\n';
-        wrongTypes << ini;
-
-        QByteArray huge(int(random.bounded(1, 200000)), 'F');
-        huge[int(random.bounded(huge.size()))] = char(0xC3); // a stray UTF-8 lead byte
-        longValues << "[General]\n" + keys.at(int(random.bounded(4))) + '=' + huge + '\n';
-
-        QByteArray repeated = "[General]\n";
-        for (int n = 0; n < 5; ++n)
-            repeated += keys.at(int(random.bounded(4))) + '=' +
-                        values.at(int(random.bounded(values.size()))) + '\n';
-        repeated += "[General]\nappearance=Fosc\n[General]\nappearance=\xC3\x28\n";
-        duplicates << repeated;
-
-        // Valid lines cut at a random byte, then junk.
-        QByteArray cut = wrongTypes.last().left(int(random.bounded(wrongTypes.last().size())));
-        cut += junk.last().left(64);
-        mixed << cut;
-    }
-    mixed << QByteArray() << QByteArray("\xEF\xBB\xBF") << QByteArray("[") << QByteArray("=")
-          << QByteArray("[General\nappearance=Fosc") << QByteArray(100000, '\n');
-
-    QTest::newRow("binary junk") << junk;
-    QTest::newRow("wrong types and invalid UTF-8") << wrongTypes;
-    QTest::newRow("very long values") << longValues;
-    QTest::newRow("duplicated keys and sections") << duplicates;
-    QTest::newRow("truncated, empty and malformed") << mixed;
-}
-
-void tst_Reliability::corruptSettings()
-{
-    QFETCH(QList<QByteArray>, files);
-    forwardedHandler = qInstallMessageHandler(dropNoise);
-    auto restore = qScopeGuard([] { qInstallMessageHandler(forwardedHandler); });
-    const QList<Appearance> appearances = allCases<Appearance>();
-    const QList<Section> sections = allCases<Section>();
-    int index = 0;
-    for (const QByteArray &bytes : files) {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("vesk.conf"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
-
-        // The platform's own INI reader is the reference: a file that earlier
-        // versions (which used it) read, vesk reads the same.
-        QSettings reference(path, QSettings::IniFormat);
-        QSettingsStore referenceStore(reference);
-        const Preferences expected(referenceStore);
-
-        SettingsFile store(path);
-        // Every fifth file gets the whole application; the rest the
-        // preferences alone, which is all that reads the file.
-        std::unique_ptr<VeskApp> app;
-        std::unique_ptr<Preferences> alone;
-        if (index++ % 5 == 0)
-            app = std::make_unique<VeskApp>(store, false);
-        else
-            alone = std::make_unique<Preferences>(store);
-        Preferences &preferences = app ? app->preferences() : *alone;
-
-        QVERIFY(appearances.contains(preferences.appearance()));
-        QVERIFY(sections.contains(preferences.startSection()));
-        QCOMPARE(preferences.appearance(), expected.appearance());
-        QCOMPARE(preferences.startSection(), expected.startSection());
-        QCOMPARE(preferences.preselectLowRisk(), expected.preselectLowRisk());
-        QCOMPARE(preferences.compactCards(), expected.compactCards());
-        if (app)
-            QCOMPARE(app->navigation().selection(), preferences.startSection());
-
-        // The preferences still take new values, whether or not the file can
-        // be written back.
-        preferences.setAppearance(Appearance::dark);
-        preferences.setCompactCards(true);
-        QCOMPARE(preferences.appearance(), Appearance::dark);
-        QVERIFY(preferences.compactCards());
-    }
 }
 
 void tst_Reliability::scanStorm_data()
