@@ -9,6 +9,7 @@
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/MetricCard.h"
 #include "DesignSystem/Page.h"
+#include "DesignSystem/Picker.h"
 #include "DesignSystem/PrimaryButton.h"
 #include "DesignSystem/QuietButton.h"
 #include "DesignSystem/SegmentButton.h"
@@ -26,6 +27,7 @@
 #include "shell/Theme.h"
 #include "storage/Treemap.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
@@ -100,6 +102,8 @@ private slots:
     void everyUsedSymbolHasAnIcon();
     void accessibleActionsClick_data();
     void accessibleActionsClick();
+    void pickerChangesOnlyInItsList_data();
+    void pickerChangesOnlyInItsList();
     void iconsAreTintedAndSharp();
     void unknownSymbolDrawsAFallback();
     void leavesAreClosedInsideTheirBox_data();
@@ -646,6 +650,43 @@ void tst_DesignSystem::accessibleActionsClick()
     QVERIFY(!tick->actionInterface()->actionNames().contains(action));
     tick->actionInterface()->doAction(action);
     QCOMPARE(clicked.size(), 1);
+}
+
+// A closed picker never changes unheard: the arrows open its list at the
+// current entry, and the change is made there.
+void tst_DesignSystem::pickerChangesOnlyInItsList_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("chosen");
+    QTest::newRow("down") << int(Qt::Key_Down) << 2;
+    QTest::newRow("up") << int(Qt::Key_Up) << 0;
+    QTest::newRow("end") << int(Qt::Key_End) << 3;
+    QTest::newRow("home") << int(Qt::Key_Home) << 0;
+}
+
+void tst_DesignSystem::pickerChangesOnlyInItsList()
+{
+    QFETCH(int, key);
+    QFETCH(int, chosen);
+    QWidget window;
+    auto *picker = new Picker(&window);
+    picker->addItems({u"A"_s, u"B"_s, u"C"_s, u"D"_s});
+    picker->setCurrentIndex(1);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    picker->setFocus();
+    QSignalSpy activated(picker, &QComboBox::activated);
+
+    QTest::keyClick(picker, Qt::Key(key));
+    QTRY_VERIFY(picker->view()->isVisible());
+    QCOMPARE(picker->currentIndex(), 1);
+    QVERIFY(activated.isEmpty());
+
+    QTest::keyClick(picker->view(), Qt::Key(key));
+    QTest::keyClick(picker->view(), Qt::Key_Return);
+    QTRY_VERIFY(!picker->view()->isVisible());
+    QCOMPARE(picker->currentIndex(), chosen);
+    QCOMPARE(activated.size(), 1);
 }
 
 QTEST_MAIN(tst_DesignSystem)

@@ -5,6 +5,7 @@
 
 #include <QAbstractItemView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 
 namespace vesk {
 
@@ -14,6 +15,27 @@ Picker::Picker(QWidget *parent) : QComboBox(parent)
     // are added to the picker's own model, never a new one.
     connect(view()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this](const QItemSelection &selected) { chooseSelected(selected); });
+}
+
+void Picker::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+            showPopup();
+            event->accept();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QComboBox::keyPressEvent(event);
 }
 
 void Picker::chooseSelected(const QItemSelection &selected)

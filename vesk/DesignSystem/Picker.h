@@ -6,6 +6,7 @@
 #include <QComboBox>
 
 class QItemSelection;
+class QKeyEvent;
 
 namespace vesk {
 
@@ -13,12 +14,21 @@ namespace vesk {
 // selecting an entry through the accessibility interface (its action, or
 // the list's selection) chooses it, with the `activated` signal a click
 // sends. Moving through the open list with the arrows only moves, as ever.
+//
+// The arrow and page keys open the list at the current entry instead of
+// changing a closed picker behind the user's back, as a pop-up button does
+// on a Mac: the change is then made in the list, where a screen reader
+// reads every entry it passes (a closed combo box's new value never reaches
+// one through Qt 6.4's bridge).
 class Picker : public QComboBox
 {
     Q_OBJECT
 
 public:
     explicit Picker(QWidget *parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void chooseSelected(const QItemSelection &selected);
