@@ -15,6 +15,7 @@
 #include "storage/TreemapBlock.h"
 #include "storage/TreemapLayout.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 
 using namespace vesk;
@@ -279,7 +280,9 @@ void tst_Storage::modesKeepThePathAndFiltersChangeTheLists()
     QVERIFY(size);
     QCOMPARE(size->accessibleName(), QStringLiteral("Mida mínima"));
     size->setFocus();
-    QTest::keyClick(size, Qt::Key_Down); // "A partir de 20 GB"
+    QTest::keyClick(size, Qt::Key_Down); // opens the list
+    QTest::keyClick(size->view(), Qt::Key_Down); // "A partir de 20 GB"
+    QTest::keyClick(size->view(), Qt::Key_Return);
     QCoreApplication::processEvents();
     QCOMPARE(rowTitles(view).size(), 6);
 
@@ -290,7 +293,9 @@ void tst_Storage::modesKeepThePathAndFiltersChangeTheLists()
         if (combo->isVisible())
             age = combo;
     age->setFocus();
-    QTest::keyClick(age, Qt::Key_End); // "2 anys"
+    QTest::keyClick(age, Qt::Key_End);
+    QTest::keyClick(age->view(), Qt::Key_End); // "2 anys"
+    QTest::keyClick(age->view(), Qt::Key_Return);
     QCoreApplication::processEvents();
     QCOMPARE(rowTitles(view), QStringList{u"Arxiu documental.zip"_s});
     StorageRow *papers = nullptr;
