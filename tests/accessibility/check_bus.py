@@ -334,8 +334,20 @@ def storage_flow(app):
 
 
 def applications_flow(app):
-    frame = go(app, "Aplicacions")
+    # By its shortcut: the search field takes the focus, and says so before
+    # anything else of it, or a screen reader moves there without a word.
+    go(app, "Inici")
+    events = a11y.Events("object:text-caret-moved", "object:text-selection-changed",
+                         "object:state-changed:focused")
+    key("ctrl+4")
+    wait_for(lambda: app.state()["section"] == "Aplicacions", "Aplicacions by its shortcut")
+    frame = app.frame()
     field = find(frame, Role.TEXT, "Cerca una aplicació")
+    wait_for(lambda: events.from_node(field, "focused"), "the search field focused")
+    heard = [e[0] for e in events.from_node(field, "")]
+    events.stop()
+    if not heard[0].endswith("focused"):
+        raise Failure(f"the search field's first events are {heard}")
     field.queryEditableText().setTextContents("llenc\u0327")  # decomposed, as pasted
     wait_for(lambda: len(find_all(frame, Role.PUSH_BUTTON, "Llenç")) == 1
              and not find_all(frame, Role.PUSH_BUTTON, "Taller"), "the search filter")

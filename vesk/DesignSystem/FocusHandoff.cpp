@@ -3,6 +3,7 @@
 
 #include "FocusHandoff.h"
 
+#include <QLineEdit>
 #include <QWidget>
 
 namespace vesk::FocusHandoff {
@@ -12,6 +13,14 @@ bool takesTab(const QWidget *widget)
 {
     return (widget->focusPolicy() & Qt::TabFocus) && widget->isEnabled() &&
            widget->isVisibleTo(widget->window());
+}
+
+// A text field given focus by Tab selects its text and announces its caret
+// before its focus; a screen reader then takes it as focused without a word.
+// Handed over by the program, it keeps its text as it is and is announced.
+Qt::FocusReason reasonFor(const QWidget *widget)
+{
+    return qobject_cast<const QLineEdit *>(widget) ? Qt::OtherFocusReason : Qt::TabFocusReason;
 }
 } // namespace
 
@@ -34,12 +43,12 @@ bool toFirstControl(QWidget *area)
         if (!area->isAncestorOf(next))
             continue;
         if (takesTab(next)) {
-            next->setFocus(Qt::TabFocusReason);
+            next->setFocus(reasonFor(next));
             return true;
         }
     }
     if (takesTab(area)) {
-        area->setFocus(Qt::TabFocusReason);
+        area->setFocus(reasonFor(area));
         return true;
     }
     return false;
