@@ -148,6 +148,16 @@ def sections_and_menu(app):
     # A section chosen other than in the sidebar takes the focus with it.
     wait_for(lambda: (app.state()["focus"] or {}).get("class") not in (None, "QListView"),
              "the focus in Neteja after the menu")
+    # Back to the list by the keyboard: its selected row is announced as
+    # the focus, not only the list.
+    sections = find(app.frame(), Role.LIST, "Seccions")
+    row = find(sections, Role.LIST_ITEM, "Neteja")
+    events = a11y.Events("object:state-changed:focused")
+    key("shift+Tab", "shift+Tab")  # past the settings button, to the list
+    wait_for(lambda: (app.state()["focus"] or {}).get("class") == "QListView",
+             "the focus in the list")
+    wait_for(lambda: events.from_node(row, "focused"), "the selected row announced")
+    events.stop()
     # Finestra: Zoom maximises the main window and restores it.
     def maximized():
         return next(w["maximized"] for w in app.state()["windows"] if w["title"] == "vesk")

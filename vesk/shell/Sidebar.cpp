@@ -15,6 +15,7 @@
 #include "VeskCore/Display.h"
 #include "VeskCore/NavigationState.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QListView>
@@ -106,6 +107,8 @@ void Sidebar::addSectionList(QVBoxLayout *column)
     m_list->setCursor(Qt::PointingHandCursor);
     // A row takes clicks over its own 43 points, not the gap below it.
     m_list->viewport()->installEventFilter(this);
+    // And it announces its current row when it takes the focus.
+    m_list->installEventFilter(this);
     auto *listBox = new QHBoxLayout;
     listBox->setContentsMargins(13, 0, 13, 0);
     listBox->addWidget(m_list);
@@ -177,6 +180,13 @@ bool Sidebar::isInRowGap(int y)
 
 bool Sidebar::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_list && event->type() == QEvent::FocusIn) {
+        // The list announces only itself when it takes the focus, and a
+        // screen reader asked for its focused row finds the list again: the
+        // current row is announced after the list, so the person hears
+        // where they are. Queued, to follow the list's own announcement.
+        QMetaObject::invokeMethod(this, &Sidebar::announceCurrentRow, Qt::QueuedConnection);
+    }
     if (watched == m_list->viewport()) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
@@ -190,6 +200,17 @@ bool Sidebar::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void Sidebar::announceCurrentRow()
+{
+    const QModelIndex current = m_list->currentIndex();
+    if (!QAccessible::isActive() || !m_list->hasFocus() || !current.isValid())
+        return;
+    // A list's accessible children are its rows, in order.
+    QAccessibleEvent focus(m_list, QAccessible::Focus);
+    focus.setChild(current.row());
+    QAccessible::updateAccessibility(&focus);
 }
 
 bool Sidebar::showsScanIndicator() const

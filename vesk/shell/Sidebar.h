@@ -68,6 +68,7 @@ private:
     void applyLayout();
     void choose(const QModelIndex &row);
     void showSelection();
+    void announceCurrentRow();
     void followPhase();
 
     SharedObjects m_shared;
