@@ -41,12 +41,8 @@ class tst_DemoProvider : public QObject
 private slots:
     void storageTreeShape();
     void storageTreeSizesAddUp();
-    void applicationNodesMirrorInstalledApplications();
     void componentsSplitTheData_data();
     void componentsSplitTheData();
-    void readsAreStable();
-    void historySeedsAreDatedFromTheReference();
-    void performanceSeries();
     void diskCategoriesCoverTheDisk();
 };
 
@@ -83,19 +79,6 @@ void tst_DemoProvider::storageTreeSizesAddUp()
     }
 }
 
-void tst_DemoProvider::applicationNodesMirrorInstalledApplications()
-{
-    const StorageNode apps = DemoProvider().storage().children.at(1);
-    QCOMPARE(idsOf(apps.children),
-             (QStringList{u"taller"_s, u"llenc"_s, u"ona"_s, u"orbit"_s, u"system"_s}));
-    const StorageNode &llenc = apps.children.at(1);
-    QCOMPARE(llenc.name, QStringLiteral("Llenç.app"));
-    QCOMPARE(llenc.bytes, 22 * DemoProvider::gb);
-    QCOMPARE(llenc.kind, QStringLiteral("Aplicació"));
-    QCOMPARE(llenc.modifiedDaysAgo, 280);
-    QVERIFY(!llenc.duplicateGroup);
-}
-
 void tst_DemoProvider::componentsSplitTheData_data()
 {
     QTest::addColumn<QString>("appId");
@@ -123,45 +106,6 @@ void tst_DemoProvider::componentsSplitTheData()
     QCOMPARE(dataSum, app.dataBytes);
     QCOMPARE(app.components.at(4).risk, Risk::protected_);
     QCOMPARE(app.components.at(5).risk, Risk::protected_);
-}
-
-void tst_DemoProvider::readsAreStable()
-{
-    const DemoProvider provider;
-    QCOMPARE(provider.applications(), provider.applications());
-    QCOMPARE(provider.storage(), provider.storage());
-    QCOMPARE(provider.performance(), provider.performance());
-
-    const DemoApplication taller = provider.applications().first();
-    QCOMPARE(taller.components.at(1).bytes, 300'000'000);
-    QCOMPARE(taller.components.at(2).bytes, 1'500'000'000);
-    QCOMPARE(taller.components.at(4).bytes, 2'400'000'000);
-    QVERIFY(provider.applications().last().remnant);
-}
-
-void tst_DemoProvider::historySeedsAreDatedFromTheReference()
-{
-    const QDateTime reference(QDate(2026, 11, 2), QTime(11, 0), QTimeZone::utc());
-    QCOMPARE(DemoProvider::referenceDate(), reference);
-
-    const QList<HistoryEntry> history = DemoProvider().history();
-    QCOMPARE(history.size(), 3);
-    const int days[] = {1, 2, 4};
-    for (int i = 0; i < 3; ++i) {
-        QCOMPARE(history.at(i).date, reference.addDays(-days[i]));
-        QCOMPARE(history.at(i).id.toString(QUuid::WithoutBraces).right(1), QString::number(i + 1));
-    }
-    QCOMPARE(history.at(2).result, QStringLiteral("Cancel·lada"));
-}
-
-void tst_DemoProvider::performanceSeries()
-{
-    const QList<PerformancePoint> points = DemoProvider().performance();
-    QCOMPARE(points.size(), 24);
-    QCOMPARE(points.at(9), (PerformancePoint{9, 35, 50, 12}));
-    QCOMPARE(points.at(23), (PerformancePoint{23, 18, 49, 4}));
-    for (qsizetype i = 0; i < points.size(); ++i)
-        QCOMPARE(points.at(i).id, i);
 }
 
 void tst_DemoProvider::diskCategoriesCoverTheDisk()

@@ -15,8 +15,6 @@ class tst_Models : public QObject
 private slots:
     void rawValuesMatchExactly_data();
     void rawValuesMatchExactly();
-    void sections_data();
-    void sections();
     void otherRawValues();
     void descendantsArePreOrder();
     void folderIsDecidedByChildren();
@@ -41,39 +39,6 @@ void tst_Models::rawValuesMatchExactly()
     QFETCH(int, expected);
     const std::optional<Section> section = fromRawValue<Section>(text);
     QCOMPARE(section ? int(*section) : -1, expected);
-}
-
-void tst_Models::sections_data()
-{
-    QTest::addColumn<Section>("section");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("symbolName");
-    QTest::newRow("home") << Section::home << "Inici"
-                          << "square.grid.2x2";
-    QTest::newRow("cleanup") << Section::cleanup << "Neteja"
-                             << "sparkles";
-    QTest::newRow("storage") << Section::storage << "Espai"
-                             << "square.split.2x2";
-    QTest::newRow("applications") << Section::applications << "Aplicacions"
-                                  << "app.dashed";
-    QTest::newRow("performance") << Section::performance << "Rendiment"
-                                 << "waveform.path.ecg";
-    QTest::newRow("privacy") << Section::privacy << "Privacitat"
-                             << "lock.shield";
-    QTest::newRow("history") << Section::history << "Historial"
-                             << "clock.arrow.circlepath";
-}
-
-void tst_Models::sections()
-{
-    QFETCH(Section, section);
-    QFETCH(QString, title);
-    QFETCH(QString, symbolName);
-    QCOMPARE(rawValue(section), title);
-    QCOMPARE(id(section), title);
-    QCOMPARE(symbol(section), symbolName);
-    QCOMPARE(fromRawValue<Section>(title), section);
-    QCOMPARE(allCases<Section>().indexOf(section), int(section));
 }
 
 void tst_Models::otherRawValues()

@@ -19,7 +19,6 @@
 #include "DesignSystem/VeskMark.h"
 #include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/text/TextLabel.h"
-#include "SystemAppearance.h"
 #include "VeskCore/DemoProvider.h"
 #include "home/DonutChart.h"
 #include "performance/ActivityChart.h"
@@ -108,8 +107,6 @@ private slots:
     void unknownSymbolDrawsAFallback();
     void leavesAreClosedInsideTheirBox_data();
     void leavesAreClosedInsideTheirBox();
-    void effectiveScheme_data();
-    void effectiveScheme();
     void pageColumnAndSpacing();
     void labelPaintsEveryLineItMeasured();
     void metricCardGaugeIsReadable();
@@ -173,30 +170,6 @@ void tst_DesignSystem::leavesAreClosedInsideTheirBox()
     QCOMPARE(QPointF(leaf.elementAt(leaf.elementCount() - 1)), expected);
     QVERIFY(QRectF(QPointF(0, 0), box).contains(leaf.boundingRect()));
     QVERIFY(leaf.boundingRect().width() > box.width() * 0.6); // x scales with W
-}
-
-void tst_DesignSystem::effectiveScheme_data()
-{
-    QTest::addColumn<Appearance>("preference");
-    QTest::addColumn<bool>("systemDark");
-    QTest::addColumn<Palette::Scheme>("scheme");
-    QTest::newRow("system light") << Appearance::system << false << Palette::Scheme::light;
-    QTest::newRow("system dark") << Appearance::system << true << Palette::Scheme::dark;
-    QTest::newRow("light over dark") << Appearance::light << true << Palette::Scheme::light;
-    QTest::newRow("dark over light") << Appearance::dark << false << Palette::Scheme::dark;
-
-    QCOMPARE(SystemAppearance::darkFromPortalValue(1), std::optional<bool>(true));
-    QCOMPARE(SystemAppearance::darkFromPortalValue(2), std::optional<bool>(false));
-    QCOMPARE(SystemAppearance::darkFromPortalValue(0), std::nullopt);
-    QCOMPARE(SystemAppearance::darkFromPortalValue(7), std::nullopt);
-}
-
-void tst_DesignSystem::effectiveScheme()
-{
-    QFETCH(Appearance, preference);
-    QFETCH(bool, systemDark);
-    QFETCH(Palette::Scheme, scheme);
-    QCOMPARE(Theme::effectiveScheme(preference, systemDark), scheme);
 }
 
 void tst_DesignSystem::pageColumnAndSpacing()

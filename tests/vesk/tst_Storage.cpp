@@ -280,7 +280,7 @@ void tst_Storage::modesKeepThePathAndFiltersChangeTheLists()
     QVERIFY(size);
     QCOMPARE(size->accessibleName(), QStringLiteral("Mida mínima"));
     size->setFocus();
-    QTest::keyClick(size, Qt::Key_Down); // opens the list
+    QTest::keyClick(size, Qt::Key_Down);         // opens the list
     QTest::keyClick(size->view(), Qt::Key_Down); // "A partir de 20 GB"
     QTest::keyClick(size->view(), Qt::Key_Return);
     QCoreApplication::processEvents();
