@@ -2,18 +2,30 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 
 // vesk-bench: start-up, memory, section switches, resizes, the appearance
-// switch and idle wake-ups, measured in one run with repeated samples. Prints
-// a table, and as its last line one JSON object with every figure.
+// switch, wheel scrolling, sheets and idle wake-ups, measured in one run with
+// repeated samples. Prints a table, and as its last line one JSON object with
+// every figure.
+//
+// By default the interactions are measured at three configurations, each in
+// its own process (the device pixel ratio is fixed when Qt starts): ratio 1
+// and ratio 2 at 1100 × 760, and ratio 2 at 2560 × 1440 (a 5K display, the
+// window maximised); each is checked against its budgets.
 //
 //   vesk-bench [--runs N] [--switches N] [--section RAW]
+//   vesk-bench --ratio 2 --size 1100x760     one configuration only
+//   vesk-bench --instructions                start-up instructions (callgrind)
 
+#include "DesignSystem/RowButton.h"
 #include "FirstPaintProbe.h"
 #include "Stats.h"
 #include "VeskCore/Display.h"
 #include "VeskCore/SettingsFile.h"
+#include "applications/ApplicationsView.h"
+#include "history/HistoryView.h"
 #include "settings/SettingsView.h"
 #include "shell/Launcher.h"
 #include "shell/MainWindow.h"
+#include "shell/RootView.h"
 #include "shell/ScreenFactory.h"
 #include "shell/VeskApp.h"
 #include "storage/TreemapLayout.h"
@@ -26,8 +38,13 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <chrono>
 #ifdef __GLIBC__
@@ -155,6 +172,13 @@ void runFor(int ms, QTimer &timer)
     loop.exec();
 }
 
+// Lays out and paints what is dirty, as the event loop would.
+void paintPending()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+}
+
 // Kept out of line so a profiler can collect exactly the timed part
 // (valgrind --tool=callgrind --toggle-collect='*timedSwitch*').
 [[gnu::noinline]] double timedSwitch(NavigationState &navigation, Section section)
@@ -163,9 +187,8 @@ void runFor(int ms, QTimer &timer)
     timer.start();
     navigation.setSelection(section);
     // Layout, then the paint of what the switch left dirty (the new screen,
-    // the title and two sidebar rows), as the event loop would.
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    // the title and two sidebar rows).
+    paintPending();
     return msSince(timer);
 }
 
@@ -240,6 +263,7 @@ struct Session
     VeskApp &application;
     MainWindow *window;
     QSize chrome;
+    QSize size; // the window's content size between measurements
     QList<Section> sections = allCases<Section>();
 };
 
@@ -266,7 +290,8 @@ void measureSwitches(Session &bench, int switchCount, std::optional<Section> onl
     json[u"section_switch_ms"] = switchJson;
 }
 
-// 4. Resize between the minimum and a large window, relayout and paint.
+// 4. Resize between the minimum window and the configuration's, relayout and
+// paint; the first resize after a switch is among the samples.
 void measureResizes(Session &bench, QJsonObject &json)
 {
     QJsonObject resizeJson;
@@ -275,7 +300,7 @@ void measureResizes(Session &bench, QJsonObject &json)
         settle();
         QList<double> samples;
         for (int i = 0; i < 10; ++i) {
-            const QSize size = i % 2 ? QSize(1600, 1000) : QSize(800, 580);
+            const QSize size = i % 2 ? bench.size : QSize(800, 580);
             QElapsedTimer timer;
             timer.start();
             bench.window->resize(size + bench.chrome);
@@ -288,7 +313,81 @@ void measureResizes(Session &bench, QJsonObject &json)
         resizeJson[rawValue(section)] = toJson(stats);
     }
     json[u"resize_ms"] = resizeJson;
-    bench.window->resize(QSize(1100, 760) + bench.chrome);
+    bench.window->resize(bench.size + bench.chrome);
+    bench.application.navigation().setSelection(Section::home);
+    settle();
+}
+
+// The page of the shown section, whose viewport a wheel scrolls.
+QScrollArea *shownPage(Session &bench)
+{
+    return qobject_cast<QScrollArea *>(bench.window->rootView()->screen());
+}
+
+// 4b. One wheel step down or up on a long page, scrolled and painted.
+void measureScrolling(Session &bench, QJsonObject &json)
+{
+    QJsonObject scrollJson;
+    for (const Section section : {Section::applications, Section::history}) {
+        bench.application.navigation().setSelection(section);
+        settle();
+        QScrollArea *page = shownPage(bench);
+        if (!page)
+            continue;
+        QWidget *viewport = page->viewport();
+        const QPointF at(viewport->width() / 2.0, viewport->height() / 2.0);
+        QList<double> samples;
+        for (int i = 0; i < 20; ++i) {
+            // Down to the end, then back up, a step at a time.
+            const int step = (i / 5) % 2 ? 120 : -120;
+            QWheelEvent wheel(at, viewport->mapToGlobal(at), {}, {0, step}, Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QElapsedTimer timer;
+            timer.start();
+            QCoreApplication::sendEvent(viewport, &wheel);
+            paintPending();
+            samples << msSince(timer);
+        }
+        const Stats stats = Stats::of(samples);
+        printRow(qPrintable(QStringLiteral("wheel step on ") + Display::title(section)), stats,
+                 "ms");
+        QJsonObject entry = toJson(stats);
+        entry[u"scrollable_px"] = page->verticalScrollBar()->maximum();
+        scrollJson[rawValue(section)] = entry;
+    }
+    json[u"wheel_step_ms"] = scrollJson;
+    bench.application.navigation().setSelection(Section::home);
+    settle();
+}
+
+// 4c. An application's sheet opened from its row and closed again, each
+// until painted.
+void measureSheets(Session &bench, QJsonObject &json)
+{
+    bench.application.navigation().setSelection(Section::applications);
+    settle();
+    auto *view = qobject_cast<ApplicationsView *>(bench.window->rootView()->screen());
+    const QList<RowButton *> rows = view ? view->findChildren<RowButton *>() : QList<RowButton *>{};
+    QList<double> opening, closing;
+    for (int i = 0; view && !rows.isEmpty() && i < 20; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        rows.at(i % rows.size())->click();
+        paintPending();
+        opening << msSince(timer);
+        QDialog *sheet = view->openSheet();
+        if (!sheet)
+            break;
+        timer.restart();
+        sheet->reject();
+        paintPending();
+        closing << msSince(timer);
+        settle();
+    }
+    const Stats open = Stats::of(opening), close = Stats::of(closing);
+    printRow("open an application's sheet", open, "ms");
+    printRow("close it", close, "ms");
+    json[u"sheet_ms"] = QJsonObject{{u"open"_s, toJson(open)}, {u"close"_s, toJson(close)}};
     bench.application.navigation().setSelection(Section::home);
     settle();
 }
@@ -407,6 +506,148 @@ void measureTreemap(QJsonObject &json)
     json[u"treemap_layout_ms"] = treemapJson;
 }
 
+// One device pixel ratio and window size, measured in a process of its own.
+struct Configuration
+{
+    double ratio;
+    QSize size;
+    double medianBudgetMs;  // every interaction's median; 0: none
+    double maximumBudgetMs; // every interaction's maximum; 0: none
+};
+
+QString sizeText(QSize size)
+{
+    return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+}
+
+QString nameOf(const Configuration &configuration)
+{
+    return QStringLiteral("ratio %1, %2")
+        .arg(configuration.ratio)
+        .arg(sizeText(configuration.size));
+}
+
+// Every interaction's figures in a configuration's JSON, by name.
+QList<std::pair<QString, QJsonObject>> interactions(const QJsonObject &figures)
+{
+    QList<std::pair<QString, QJsonObject>> found;
+    for (const QString &group :
+         {u"section_switch_ms"_s, u"resize_ms"_s, u"wheel_step_ms"_s, u"sheet_ms"_s}) {
+        const QJsonObject byName = figures.value(group).toObject();
+        for (auto it = byName.begin(); it != byName.end(); ++it)
+            found.append({group + u' ' + it.key(), it.value().toObject()});
+    }
+    found.append({u"appearance_switch_ms"_s, figures.value(u"appearance_switch_ms").toObject()});
+    return found;
+}
+
+// A long session holds no more after 6000 switches than after 1000.
+constexpr double soakGrowthBudgetMib = 1.0;
+
+// What in a configuration's figures is over its budgets, one line each.
+QStringList overBudget(const Configuration &configuration, const QJsonObject &figures)
+{
+    QStringList over;
+    for (const auto &[name, stats] : interactions(figures)) {
+        const double median = stats.value(u"median").toDouble();
+        const double maximum = stats.value(u"max").toDouble();
+        if (configuration.medianBudgetMs > 0 && median > configuration.medianBudgetMs)
+            over << QStringLiteral("%1: median %2 ms > %3 ms")
+                        .arg(name)
+                        .arg(median, 0, 'f', 2)
+                        .arg(configuration.medianBudgetMs);
+        if (configuration.maximumBudgetMs > 0 && maximum > configuration.maximumBudgetMs)
+            over << QStringLiteral("%1: maximum %2 ms > %3 ms")
+                        .arg(name)
+                        .arg(maximum, 0, 'f', 2)
+                        .arg(configuration.maximumBudgetMs);
+    }
+    const double growth = figures.value(u"memory_soak").toObject().value(u"growth_mib").toDouble();
+    if (growth > soakGrowthBudgetMib)
+        over << QStringLiteral("memory soak: %1 MiB more after 6000 switches than after 1000")
+                    .arg(growth, 0, 'f', 2);
+    return over;
+}
+
+// Runs this benchmark for one configuration in a new process (the ratio is
+// fixed when Qt starts), passes its table through and returns its figures.
+QJsonObject measureInChild(const Configuration &configuration, const QStringList &passOn,
+                           const QString &home)
+{
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    environment.insert(u"XDG_CONFIG_HOME"_s, home);
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(),
+                QStringList{u"--ratio"_s, QString::number(configuration.ratio), u"--size"_s,
+                            sizeText(configuration.size)} +
+                    passOn);
+    if (!child.waitForFinished(-1))
+        return {};
+    const QList<QByteArray> lines = child.readAllStandardOutput().trimmed().split('\n');
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i)
+        std::printf("%s\n", lines.at(i).constData());
+    return QJsonDocument::fromJson(lines.last()).object();
+}
+
+// The instructions a program executes from its start to its first complete
+// paint, counted by callgrind (stable on a shared machine, unlike time).
+qint64 startupInstructions(const QString &valgrind, const QString &program,
+                           const QStringList &arguments, const QString &home)
+{
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    environment.insert(u"XDG_CONFIG_HOME"_s, home);
+    child.setProcessEnvironment(environment);
+    child.start(valgrind,
+                QStringList{u"--tool=callgrind"_s, u"--callgrind-out-file=/dev/null"_s, program} +
+                    arguments);
+    if (!child.waitForFinished(300000))
+        return -1;
+    static const QRegularExpression collected(u"Collected : (\\d+)"_s);
+    const QRegularExpressionMatch match =
+        collected.match(QString::fromLocal8Bit(child.readAllStandardError()));
+    return match.hasMatch() ? match.captured(1).toLongLong() : -1;
+}
+
+int measureInstructions(const QString &home)
+{
+    const QString valgrind = QStandardPaths::findExecutable(u"valgrind"_s);
+    if (valgrind.isEmpty()) {
+        std::printf("start-up instructions need valgrind (callgrind), which is not installed\n");
+        return 1;
+    }
+    const qint64 vesk = startupInstructions(valgrind, QCoreApplication::applicationFilePath(),
+                                            {u"--child-startup"_s}, home);
+    const qint64 minimal = startupInstructions(
+        valgrind, QCoreApplication::applicationDirPath() + u"/vesk-bench-minimal"_s, {}, home);
+    const double ratio = minimal > 0 ? double(vesk) / double(minimal) : 0;
+    constexpr double budget = 2.0;
+    std::printf("  start-up instructions: vesk %.1f M, minimal Qt window %.1f M, ratio %.2f "
+                "(budget %.1f): %s\n",
+                vesk / 1e6, minimal / 1e6, ratio, budget, ratio <= budget ? "within" : "OVER");
+    const QJsonObject json{{u"startup_instructions"_s,
+                            QJsonObject{{u"vesk"_s, double(vesk)},
+                                        {u"minimal"_s, double(minimal)},
+                                        {u"ratio"_s, ratio},
+                                        {u"budget_ratio"_s, budget},
+                                        {u"within_budget"_s, ratio > 0 && ratio <= budget}}}};
+    std::printf("\n%s\n", QJsonDocument(json).toJson(QJsonDocument::Compact).constData());
+    return 0;
+}
+
+// A "--ratio" on the command line must reach Qt before it starts.
+QByteArray ratioArgument(int argc, char *argv[])
+{
+    for (int i = 1; i + 1 < argc; ++i)
+        if (qstrcmp(argv[i], "--ratio") == 0)
+            return argv[i + 1];
+    return {};
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -425,6 +666,9 @@ int main(int argc, char *argv[])
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QByteArray ratio = ratioArgument(argc, argv);
+    if (!ratio.isEmpty())
+        qputenv("QT_SCALE_FACTOR", ratio);
 
     QApplication app(argc, argv);
     QCommandLineParser parser;
@@ -443,7 +687,20 @@ int main(int argc, char *argv[])
         QStringLiteral("Print the time to the end of each start-up stage."));
     const QCommandLineOption soakOnly(QStringLiteral("soak-only"),
                                       QStringLiteral("Only the memory soak (for heaptrack)."));
-    parser.addOptions({runs, switches, only, startupProfile, soakOnly});
+    const QCommandLineOption ratioOption(
+        QStringLiteral("ratio"),
+        QStringLiteral("Measure the interactions at this device pixel ratio only."),
+        QStringLiteral("r"));
+    const QCommandLineOption sizeOption(
+        QStringLiteral("size"),
+        QStringLiteral("Measure the interactions at this window size only."),
+        QStringLiteral("WxH"));
+    const QCommandLineOption instructions(
+        QStringLiteral("instructions"),
+        QStringLiteral(
+            "Count the start-up instructions with callgrind, against the minimal window."));
+    parser.addOptions(
+        {runs, switches, only, startupProfile, soakOnly, ratioOption, sizeOption, instructions});
     parser.process(app);
     const int runCount = qMax(1, parser.value(runs).toInt());
     const int switchCount = qMax(1, parser.value(switches).toInt());
@@ -452,25 +709,72 @@ int main(int argc, char *argv[])
 
     QJsonObject json;
     QTemporaryDir home;
-    std::printf("vesk-bench (Qt %s, %d start-up samples, %d switches per section)\n\n", qVersion(),
-                runCount, switchCount);
+    if (parser.isSet(instructions))
+        return measureInstructions(home.path());
+
+    const bool oneConfiguration = parser.isSet(ratioOption) || parser.isSet(sizeOption);
     const bool soak = parser.isSet(soakOnly);
-    if (!soak)
-        measureStartup(runCount, home.path(), parser.isSet(startupProfile), json);
-    if (parser.isSet(startupProfile)) {
-        // Only the start-up, stage by stage.
+    if (!oneConfiguration) {
+        std::printf("vesk-bench (Qt %s, %d start-up samples, %d switches per section)\n\n",
+                    qVersion(), runCount, switchCount);
+        if (!soak)
+            measureStartup(runCount, home.path(), parser.isSet(startupProfile), json);
+        if (parser.isSet(startupProfile)) {
+            // Only the start-up, stage by stage.
+            std::printf("\n%s\n", QJsonDocument(json).toJson(QJsonDocument::Compact).constData());
+            return 0;
+        }
+    }
+    if (!oneConfiguration && !soak) {
+        const QList<Configuration> configurations{
+            {1, QSize(1100, 760), 0, 0},
+            {2, QSize(1100, 760), 8.3, 16.7},
+            {2, QSize(2560, 1440), 16.7, 0},
+        };
+        QStringList passOn{u"--switches"_s, QString::number(switchCount)};
+        if (parser.isSet(only))
+            passOn << u"--section"_s << parser.value(only);
+        QJsonArray measured;
+        QStringList allOver;
+        for (const Configuration &configuration : configurations) {
+            std::printf("\n%s\n", qPrintable(nameOf(configuration)));
+            QJsonObject figures = measureInChild(configuration, passOn, home.path());
+            const QStringList over = overBudget(configuration, figures);
+            for (const QString &line : over)
+                std::printf("  OVER BUDGET %s\n", qPrintable(line));
+            if (over.isEmpty())
+                std::printf("  within its budgets\n");
+            figures[u"configuration"] = nameOf(configuration);
+            figures[u"budget_median_ms"] = configuration.medianBudgetMs;
+            figures[u"budget_max_ms"] = configuration.maximumBudgetMs;
+            figures[u"over_budget"] = QJsonArray::fromStringList(over);
+            measured.append(figures);
+            for (const QString &line : over)
+                allOver << nameOf(configuration) + u": "_s + line;
+        }
+        json[u"configurations"] = measured;
+        json[u"within_budgets"] = allOver.isEmpty();
+        measureTreemap(json);
         std::printf("\n%s\n", QJsonDocument(json).toJson(QJsonDocument::Compact).constData());
         return 0;
     }
 
+    // One configuration in this process (or the soak alone, for heaptrack).
+    const QStringList sizeParts = parser.value(sizeOption).split(u'x');
+    QSize size(sizeParts.value(0).toInt(), sizeParts.value(1).toInt());
+    if (size.width() < 800 || size.height() < 580)
+        size = QSize(1100, 760);
     SettingsFile store(home.filePath(QStringLiteral("bench.conf")));
     VeskApp application(store, false);
     MainWindow *window = application.mainWindow();
     window->show();
     settle();
-    Session bench{application, window, window->size() - window->centralWidget()->size()};
-    window->resize(QSize(1100, 760) + bench.chrome);
+    Session bench{application, window, window->size() - window->centralWidget()->size(), size};
+    window->resize(size + bench.chrome);
     settle();
+    if (oneConfiguration)
+        std::printf("  at ratio %.1f, %s\n", window->devicePixelRatioF(),
+                    qPrintable(sizeText(size)));
 
     if (soak) {
         measureMemoryGrowth(bench, json);
@@ -482,10 +786,11 @@ int main(int argc, char *argv[])
     } else {
         measureSwitches(bench, switchCount, fromRawValue<Section>(parser.value(only)), json);
         measureResizes(bench, json);
+        measureScrolling(bench, json);
+        measureSheets(bench, json);
         measureAppearance(bench, json);
         measureWakeUps(bench, json);
         measureMemoryGrowth(bench, json);
-        measureTreemap(json);
     }
 
     std::printf("\n%s\n", QJsonDocument(json).toJson(QJsonDocument::Compact).constData());
