@@ -699,8 +699,11 @@ int main(int argc, char *argv[])
         QStringLiteral("instructions"),
         QStringLiteral(
             "Count the start-up instructions with callgrind, against the minimal window."));
-    parser.addOptions(
-        {runs, switches, only, startupProfile, soakOnly, ratioOption, sizeOption, instructions});
+    const QCommandLineOption switchesOnly(
+        QStringLiteral("switches-only"),
+        QStringLiteral("Only the section switches, at one configuration (for callgrind)."));
+    parser.addOptions({runs, switches, only, startupProfile, soakOnly, ratioOption, sizeOption,
+                       instructions, switchesOnly});
     parser.process(app);
     const int runCount = qMax(1, parser.value(runs).toInt());
     const int switchCount = qMax(1, parser.value(switches).toInt());
@@ -712,7 +715,8 @@ int main(int argc, char *argv[])
     if (parser.isSet(instructions))
         return measureInstructions(home.path());
 
-    const bool oneConfiguration = parser.isSet(ratioOption) || parser.isSet(sizeOption);
+    const bool oneConfiguration =
+        parser.isSet(ratioOption) || parser.isSet(sizeOption) || parser.isSet(switchesOnly);
     const bool soak = parser.isSet(soakOnly);
     if (!oneConfiguration) {
         std::printf("vesk-bench (Qt %s, %d start-up samples, %d switches per section)\n\n",
@@ -783,6 +787,8 @@ int main(int argc, char *argv[])
             std::fflush(stdout);
             std::_Exit(0);
         }
+    } else if (parser.isSet(switchesOnly)) {
+        measureSwitches(bench, switchCount, fromRawValue<Section>(parser.value(only)), json);
     } else {
         measureSwitches(bench, switchCount, fromRawValue<Section>(parser.value(only)), json);
         measureResizes(bench, json);

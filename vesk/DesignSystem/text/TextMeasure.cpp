@@ -53,6 +53,8 @@ qreal TextMeasure::longestWord() const
 {
     if (m_longestWord < 0) {
         // At no width at all, every line is one stretch that cannot break.
+        // (Measuring the stretches on the unwrapped line instead, or asking
+        // QTextLayout::minimumWidth(), misses by a glyph's overhang.)
         m_longestWord = 0;
         for (const Line &line : lines(0))
             m_longestWord = qMax(m_longestWord, line.width);
@@ -60,8 +62,17 @@ qreal TextMeasure::longestWord() const
     return m_longestWord;
 }
 
+qreal TextMeasure::effectiveWidth(qreal width) const
+{
+    // A width the text fits in on one line per paragraph wraps nothing: the
+    // unwrapped lines are the wrapped ones, and laying the text out again
+    // (which shapes it again) is saved.
+    return width < 0 || width >= m_naturalWidth ? -1 : width;
+}
+
 void TextMeasure::layOut(qreal width) const
 {
+    width = effectiveWidth(width);
     if (m_laidOutAt == width)
         return;
     const bool wrap = width >= 0;
@@ -85,8 +96,7 @@ void TextMeasure::layOut(qreal width) const
 
 int TextMeasure::lineCount(qreal width) const
 {
-    if (width < 0)
-        width = -1;
+    width = effectiveWidth(width);
     for (const auto &[known, count] : std::as_const(m_counts)) {
         if (known == width)
             return count;
@@ -103,7 +113,7 @@ qreal TextMeasure::height(qreal width) const
 
 QList<TextMeasure::Line> TextMeasure::lines(qreal width) const
 {
-    layOut(width < 0 ? -1 : width);
+    layOut(width);
     QList<Line> result;
     for (int p = 0; p < int(m_paragraphs.size()); ++p) {
         const QTextLayout &layout = *m_paragraphs[size_t(p)];
@@ -117,7 +127,7 @@ QList<TextMeasure::Line> TextMeasure::lines(qreal width) const
 
 QList<QList<QGlyphRun>> TextMeasure::glyphRuns(qreal width) const
 {
-    layOut(width < 0 ? -1 : width);
+    layOut(width);
     QList<QList<QGlyphRun>> result;
     for (const auto &layout : m_paragraphs) {
         for (int i = 0; i < layout->lineCount(); ++i)
@@ -129,7 +139,7 @@ QList<QList<QGlyphRun>> TextMeasure::glyphRuns(qreal width) const
 void TextMeasure::draw(QPainter &painter, QPointF origin, qreal width, qreal boxWidth,
                        Qt::Alignment alignment) const
 {
-    layOut(width < 0 ? -1 : width);
+    layOut(width);
     for (const auto &layout : m_paragraphs) {
         for (int i = 0; i < layout->lineCount(); ++i) {
             const QTextLine line = layout->lineAt(i);

@@ -64,6 +64,7 @@ public:
 private:
     // Lays every paragraph out at `width` unless it already is.
     void layOut(qreal width) const;
+    qreal effectiveWidth(qreal width) const;
 
     std::vector<std::unique_ptr<QTextLayout>> m_paragraphs;
     qreal m_lineSpacing = 0;
