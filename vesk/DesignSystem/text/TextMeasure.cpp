@@ -53,8 +53,8 @@ qreal TextMeasure::longestWord() const
 {
     if (m_longestWord < 0) {
         // At no width at all, every line is one stretch that cannot break.
-        // (Measuring the stretches on the unwrapped line instead, or asking
-        // QTextLayout::minimumWidth(), misses by a glyph's overhang.)
+        // (Measuring the stretches on the unwrapped line, or asking
+        // QTextLayout::minimumWidth(), gives another figure for some texts.)
         m_longestWord = 0;
         for (const Line &line : lines(0))
             m_longestWord = qMax(m_longestWord, line.width);
