@@ -108,7 +108,6 @@ private slots:
     void leavesAreClosedInsideTheirBox_data();
     void leavesAreClosedInsideTheirBox();
     void pageColumnAndSpacing();
-    void labelPaintsEveryLineItMeasured();
     void metricCardGaugeIsReadable();
     void rolesComeWithTheType_data();
     void rolesComeWithTheType();
@@ -200,40 +199,6 @@ void tst_DesignSystem::pageColumnAndSpacing()
     page.resize(900, 700);
     QCoreApplication::processEvents();
     QCOMPARE(first->width(), page.viewport()->width() - 2 * Page::padding);
-}
-
-void tst_DesignSystem::labelPaintsEveryLineItMeasured()
-{
-    // Whatever height the layout gives a wrapping label from
-    // heightForWidth, the painted ink stays inside it and reaches its last line.
-    TextLabel label(QStringLiteral("Cap d’aquestes dades forma part d’una neteja general. ")
-                        .repeated(4)
-                        .trimmed(),
-                    Fonts::ui(13), Palette::Role::ink);
-    label.setWordWrap(true);
-    label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QVERIFY(label.minimumSizeHint().width() <= label.sizeHint().width());
-    for (const int width : {label.minimumSizeHint().width(), 150, 300, 2000}) {
-        const int height = label.heightForWidth(width);
-        label.resize(width, height + 40);
-        QImage image(label.size(), QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        label.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-        int lowestInk = -1;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (qAlpha(image.pixel(x, y)) > 0)
-                    lowestInk = y;
-        QVERIFY2(lowestInk >= height - QFontMetrics(label.textFont()).height(),
-                 qPrintable(QStringLiteral("width %1: ink ends at %2 of %3")
-                                .arg(width)
-                                .arg(lowestInk)
-                                .arg(height)));
-        QVERIFY2(lowestInk < height, qPrintable(QStringLiteral("width %1: ink at %2, height %3")
-                                                    .arg(width)
-                                                    .arg(lowestInk)
-                                                    .arg(height)));
-    }
 }
 
 // Every text of a metric card is a node of its own, read as shown; the

@@ -121,11 +121,16 @@ public:
     void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
     void drawTextItem(const QPointF &p, const QTextItem &item) override
     {
-        items << std::pair{p.x(), item.text()};
+        items << PaintedItem{p, item.text()};
     }
     Type type() const override { return User; }
 
-    QList<std::pair<qreal, QString>> items;
+    struct PaintedItem
+    {
+        QPointF baseline;
+        QString text;
+    };
+    QList<PaintedItem> items;
 };
 
 class PaintedTextDevice : public QPaintDevice
@@ -231,19 +236,26 @@ void tst_Text::linesAreQtsOwn()
 // the same texts, each starting where Qt starts it.
 void tst_Text::labelPaintsQtsLines()
 {
+    // Laid out at the height it asks for at its width, a wrapping label
+    // paints Qt's lines, each from its left edge, the last one whole inside
+    // and no empty line below it.
     const QFont font = Fonts::ui(13);
+    const QFontMetricsF metrics(font);
     for (const QString &text : std::as_const(m_texts)) {
-        for (const int width : {120, 320}) {
-            TextLabel label(text, font, Palette::Role::ink);
-            label.setWordWrap(true);
-            label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label.resize(width, label.heightForWidth(width));
+        TextLabel label(text, font, Palette::Role::ink);
+        label.setWordWrap(true);
+        label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        for (const int width : {label.minimumSizeHint().width(), 120, 320}) {
+            const int height = label.heightForWidth(width);
+            label.resize(width, height);
             PaintedTextDevice device(label.size());
             label.render(&device, QPoint(), QRegion(), QWidget::RenderFlags());
             const QList<ReferenceLine> expected = referenceLines(text, font, width);
             QStringList painted;
-            for (const auto &[x, item] : device.engine().items) {
-                QVERIFY(qAbs(x) <= 0.5 / m_ratio);
+            qreal lastBaseline = 0;
+            for (const auto &[baseline, item] : device.engine().items) {
+                QVERIFY(qAbs(baseline.x()) <= 0.5 / m_ratio);
+                lastBaseline = qMax(lastBaseline, baseline.y());
                 painted << item;
             }
             QStringList lines; // Qt draws no trailing space
@@ -254,6 +266,12 @@ void tst_Text::labelPaintsQtsLines()
             }
             painted.removeAll(QString());
             QCOMPARE(painted, lines);
+            if (!painted.isEmpty()) {
+                QVERIFY2(lastBaseline + metrics.descent() <= height + 0.5,
+                         qPrintable(u"%1 at %2: below %3"_s.arg(text).arg(width).arg(height)));
+                QVERIFY2(lastBaseline > height - metrics.lineSpacing(),
+                         qPrintable(u"%1 at %2: room below"_s.arg(text).arg(width)));
+            }
         }
     }
 }
