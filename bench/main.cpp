@@ -200,12 +200,20 @@ void settle()
     QCoreApplication::processEvents();
 }
 
+// What every program the benchmark starts runs in: offscreen, with its
+// settings in a folder of the run's own.
+QProcessEnvironment childEnvironment(const QString &home)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    environment.insert(u"XDG_CONFIG_HOME"_s, home);
+    return environment;
+}
+
 // 1–2. Start-up and peak memory, vesk and the minimal window alternating.
 void measureStartup(int runCount, const QString &home, bool profile, QJsonObject &json)
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home);
+    const QProcessEnvironment environment = childEnvironment(home);
     const QString self = QCoreApplication::applicationFilePath();
     const QString minimal =
         QCoreApplication::applicationDirPath() + QStringLiteral("/vesk-bench-minimal");
@@ -576,26 +584,22 @@ QStringList overBudget(const Configuration &configuration, const QJsonObject &fi
     QStringList over;
     const double floor = figures.value(u"resize_floor_ms").toObject().value(u"median").toDouble();
     for (const auto &[name, stats] : interactions(figures)) {
-        const double median = stats.value(u"median").toDouble();
-        const double maximum = stats.value(u"max").toDouble();
         // A resize allocates a new backing store; what a one-label window
         // takes for the same resizes is said alongside.
         const QString reference =
             name.startsWith(u"resize_ms"_s)
                 ? QStringLiteral(" (a minimal Qt window: %1 ms)").arg(floor, 0, 'f', 2)
                 : QString();
-        if (configuration.medianBudgetMs > 0 && median > configuration.medianBudgetMs)
-            over << QStringLiteral("%1: median %2 ms > %3 ms%4")
-                        .arg(name)
-                        .arg(median, 0, 'f', 2)
-                        .arg(configuration.medianBudgetMs)
-                        .arg(reference);
-        if (configuration.maximumBudgetMs > 0 && maximum > configuration.maximumBudgetMs)
-            over << QStringLiteral("%1: maximum %2 ms > %3 ms%4")
-                        .arg(name)
-                        .arg(maximum, 0, 'f', 2)
-                        .arg(configuration.maximumBudgetMs)
-                        .arg(reference);
+        const auto check = [&](const char *what, double figure, double budget) {
+            if (budget > 0 && figure > budget)
+                over << QStringLiteral("%1: %2 %3 ms > %4 ms%5")
+                            .arg(name, QLatin1String(what))
+                            .arg(figure, 0, 'f', 2)
+                            .arg(budget)
+                            .arg(reference);
+        };
+        check("median", stats.value(u"median").toDouble(), configuration.medianBudgetMs);
+        check("maximum", stats.value(u"max").toDouble(), configuration.maximumBudgetMs);
     }
     const double growth = figures.value(u"memory_soak").toObject().value(u"growth_mib").toDouble();
     if (growth > soakGrowthBudgetMib)
@@ -610,10 +614,7 @@ QJsonObject measureInChild(const Configuration &configuration, const QStringList
                            const QString &home)
 {
     QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-    environment.insert(u"XDG_CONFIG_HOME"_s, home);
-    child.setProcessEnvironment(environment);
+    child.setProcessEnvironment(childEnvironment(home));
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     child.start(QCoreApplication::applicationFilePath(),
                 QStringList{u"--ratio"_s, QString::number(configuration.ratio), u"--size"_s,
@@ -633,10 +634,7 @@ qint64 startupInstructions(const QString &valgrind, const QString &program,
                            const QStringList &arguments, const QString &home)
 {
     QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-    environment.insert(u"XDG_CONFIG_HOME"_s, home);
-    child.setProcessEnvironment(environment);
+    child.setProcessEnvironment(childEnvironment(home));
     child.start(valgrind,
                 QStringList{u"--tool=callgrind"_s, u"--callgrind-out-file=/dev/null"_s, program} +
                     arguments);
