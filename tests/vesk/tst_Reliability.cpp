@@ -136,7 +136,7 @@ private slots:
     void monkey();
     void scanStorm_data();
     void scanStorm();
-    void closedSheetsAndScreensAreFreed();
+    void closedSheetsAreFreed();
 };
 
 void tst_Reliability::monkey()
@@ -353,22 +353,12 @@ void tst_Reliability::scanStorm()
     QVERIFY(session.findChildren<ScanTask *>().size() <= 1);
 }
 
-void tst_Reliability::closedSheetsAndScreensAreFreed()
+void tst_Reliability::closedSheetsAreFreed()
 {
+    // (A screen left behind is the shell test's: each switch frees the old one.)
     TestApp app;
     app->mainWindow()->show();
     QVERIFY(QTest::qWaitForWindowExposed(app->mainWindow()));
-    QPointer<QWidget> screen = app->mainWindow()->rootView()->screen();
-    for (Section section : allCases<Section>())
-        app->navigation().setSelection(section);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(screen.isNull());
-    int screens = 0;
-    for (QWidget *child : app->mainWindow()->rootView()->findChildren<QWidget *>())
-        for (Section section : allCases<Section>())
-            screens += qstrcmp(child->metaObject()->className(), screenClass(section)) == 0;
-    QCOMPARE(screens, 1);
-
     app->showSettings();
     QPointer<SettingsView> settings = app->settingsWindow();
     QVERIFY(settings);
