@@ -8,7 +8,8 @@
 class QWidget;
 
 // Watches a top-level window; once its first paint has completed it prints
-// "painted <peak resident kB>" on standard output and quits the application.
+// "painted <peak resident kB>" on standard output and quits the application
+// (or, with VESK_BENCH_EXIT_AT_PAINT set, ends the process at once).
 // The parent benchmark times the child from its start to that line.
 class FirstPaintProbe : public QObject
 {

@@ -634,7 +634,9 @@ qint64 startupInstructions(const QString &valgrind, const QString &program,
                            const QStringList &arguments, const QString &home)
 {
     QProcess child;
-    child.setProcessEnvironment(childEnvironment(home));
+    QProcessEnvironment environment = childEnvironment(home);
+    environment.insert(u"VESK_BENCH_EXIT_AT_PAINT"_s, u"1"_s);
+    child.setProcessEnvironment(environment);
     child.start(valgrind,
                 QStringList{u"--tool=callgrind"_s, u"--callgrind-out-file=/dev/null"_s, program} +
                     arguments);

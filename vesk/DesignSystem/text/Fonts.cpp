@@ -10,10 +10,13 @@
 namespace vesk::Fonts {
 
 namespace {
-QString interFamily()
+// The bundled cut of Inter carries a name of its own, so that an Inter the
+// system has installed (another version, every glyph) never replaces it.
+// Plain Inter stays as the fallback for a build that embedded the font whole.
+QStringList interFamilies()
 {
-    // untranslated: a font family
-    return QStringLiteral("Inter");
+    // untranslated: font families
+    return {QStringLiteral("Inter vesk"), QStringLiteral("Inter")};
 }
 QString roundedFamily()
 {
@@ -52,7 +55,7 @@ QFont ui(qreal pixels, QFont::Weight weight)
     font.setWeight(weight);
     return font;
 #else
-    return make({interFamily()}, pixels, weight);
+    return make(interFamilies(), pixels, weight);
 #endif
 }
 
@@ -63,7 +66,7 @@ QFont rounded(qreal pixels, QFont::Weight weight)
 #else
     // Quicksand has no semibold cut; its bold is the closest match.
     const QFont::Weight mapped = weight == QFont::DemiBold ? QFont::Bold : weight;
-    return make({roundedFamily(), interFamily()}, pixels, mapped);
+    return make(QStringList{roundedFamily()} + interFamilies(), pixels, mapped);
 #endif
 }
 
