@@ -14,6 +14,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QPaintEngine>
+#include <QRawFont>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextLayout>
@@ -172,6 +173,8 @@ class tst_Text : public QObject
 
 private slots:
     void initTestCase();
+    void bundledFacesAreDrawn_data();
+    void bundledFacesAreDrawn();
     void linesAreQtsOwn_data();
     void linesAreQtsOwn();
     void labelPaintsQtsLines();
@@ -190,6 +193,53 @@ void tst_Text::initTestCase()
     QCOMPARE(m_ratio, qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
                           ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
                           : 1.0);
+}
+
+void tst_Text::bundledFacesAreDrawn_data()
+{
+    QTest::addColumn<QFont>("font");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("weight");
+    QTest::addColumn<bool>("everyCharacter");
+#ifdef Q_OS_MACOS
+    QSKIP("The system face is drawn on a Mac");
+#endif
+    // An Inter installed on the system (the build machine has one) must not
+    // take the place of the bundled cut, at any weight the design uses.
+    const QString inter = u"Inter vesk"_s;
+    QTest::newRow("ui regular") << Fonts::ui(13) << inter << int(QFont::Normal) << true;
+    QTest::newRow("ui medium") << Fonts::ui(12, QFont::Medium) << inter << int(QFont::Medium)
+                               << true;
+    QTest::newRow("ui semibold") << Fonts::ui(13, QFont::DemiBold) << inter << int(QFont::DemiBold)
+                                 << true;
+    QTest::newRow("ui bold") << Fonts::ui(10, QFont::Bold) << inter << int(QFont::Bold) << true;
+    // Quicksand has no arrows; the rounded font falls back to Inter for them.
+    QTest::newRow("rounded") << Fonts::rounded(32, QFont::DemiBold) << u"Quicksand"_s
+                             << int(QFont::Bold) << false;
+}
+
+void tst_Text::bundledFacesAreDrawn()
+{
+    QFETCH(QFont, font);
+    QFETCH(QString, family);
+    QFETCH(int, weight);
+    QFETCH(bool, everyCharacter);
+    const QFontInfo info(font);
+    QCOMPARE(info.family(), family);
+    QCOMPARE(info.weight(), weight);
+    // The bundled cut holds every character the texts use; one it lacked
+    // would be drawn from whatever face the system falls back to.
+    if (!everyCharacter)
+        return;
+    const QRawFont face = QRawFont::fromFont(font);
+    for (const QString &text : std::as_const(m_texts)) {
+        for (const char32_t c : text.toUcs4()) {
+            if (c != u'\n')
+                QVERIFY2(
+                    face.supportsCharacter(c),
+                    qPrintable(u"U+%1 in \"%2\""_s.arg(uint(c), 4, 16, QChar(u'0')).arg(text)));
+        }
+    }
 }
 
 void tst_Text::linesAreQtsOwn_data()
@@ -254,7 +304,7 @@ void tst_Text::labelPaintsQtsLines()
             QStringList painted;
             qreal lastBaseline = 0;
             for (const auto &[baseline, item] : device.engine().items) {
-                QVERIFY(qAbs(baseline.x()) <= 0.5 / m_ratio);
+                QVERIFY2(qAbs(baseline.x()) <= 0.5 / m_ratio, qPrintable(text + u" / "_s + item));
                 lastBaseline = qMax(lastBaseline, baseline.y());
                 painted << item;
             }
