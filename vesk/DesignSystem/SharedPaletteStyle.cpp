@@ -3,6 +3,7 @@
 
 #include "SharedPaletteStyle.h"
 
+#include "DesignSystem/Icons.h"
 #include "DesignSystem/Palette.h"
 
 #include <QPainter>
@@ -72,6 +73,18 @@ void SharedPaletteStyle::drawComplexControl(ComplexControl control,
 {
     withSharedPalette(option,
                       [&] { QProxyStyle::drawComplexControl(control, option, painter, widget); });
+}
+
+QIcon SharedPaletteStyle::standardIcon(StandardPixmap icon, const QStyleOption *option,
+                                       const QWidget *widget) const
+{
+    // Every menu bar asks for this icon when it is made. Fusion's is a PNG
+    // file, and reading it loads every image format plug-in Qt has (3 M
+    // instructions at start-up) for a button shown only when the menu bar is
+    // too narrow for its menus. The chevron is drawn only when shown.
+    if (icon == SP_ToolBarHorizontalExtensionButton)
+        return Icons::icon(QStringLiteral("chevron.right"), Palette::Role::ink);
+    return QProxyStyle::standardIcon(icon, option, widget);
 }
 
 } // namespace vesk

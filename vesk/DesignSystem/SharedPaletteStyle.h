@@ -14,6 +14,7 @@ namespace vesk {
 // own once the application palette is set, so every screen built afresh
 // added new entries until the cache was full: memory grew with every section
 // switch. Keyed by the shared palette, the same look is one entry.
+// It also gives the menu bar's extension button the design system's chevron.
 class SharedPaletteStyle : public QProxyStyle
 {
     Q_OBJECT
@@ -27,6 +28,8 @@ public:
                      const QWidget *widget = nullptr) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
                             QPainter *painter, const QWidget *widget = nullptr) const override;
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption *option = nullptr,
+                       const QWidget *widget = nullptr) const override;
 };
 
 } // namespace vesk
