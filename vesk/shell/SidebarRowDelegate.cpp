@@ -68,12 +68,26 @@ void SidebarRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
         right -= 12 + 8;
     }
 
+    // Centred in the row as QPainter::drawText centres one line.
+    const TextMeasure &text = title(index.data(Qt::DisplayRole).toString(), selected);
+    const qreal top = row.top() + (row.height() - text.lineHeight()) / 2;
     painter->setPen(foreground);
-    painter->setFont(Fonts::ui(13, selected ? QFont::DemiBold : QFont::Normal));
-    painter->drawText(QRectF(x, row.top(), right - x, row.height()),
-                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight,
-                      index.data(Qt::DisplayRole).toString());
+    if (text.naturalWidth() > right - x) // cut at the accessories, as drawText would
+        painter->setClipRect(QRectF(x, row.top(), right - x, row.height()), Qt::IntersectClip);
+    text.draw(*painter, QPointF(x, top), -1, right - x, Qt::AlignLeft);
     painter->restore();
+}
+
+const TextMeasure &SidebarRowDelegate::title(const QString &text, bool selected) const
+{
+    const auto key = std::make_pair(text, selected);
+    auto found = m_titles.find(key);
+    if (found == m_titles.end())
+        found =
+            m_titles
+                .try_emplace(key, text, Fonts::ui(13, selected ? QFont::DemiBold : QFont::Normal))
+                .first;
+    return found->second;
 }
 
 } // namespace vesk

@@ -3,7 +3,11 @@
 
 #pragma once
 
+#include "DesignSystem/text/TextMeasure.h"
+
 #include <QStyledItemDelegate>
+
+#include <map>
 
 namespace vesk {
 
@@ -35,7 +39,13 @@ public:
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
 private:
+    // A row's title, laid out once: the sidebar repaints every row on a
+    // resize, a hover or a switch, and QPainter::drawText shapes the text
+    // again each time.
+    const TextMeasure &title(const QString &text, bool selected) const;
+
     int m_spinnerAngle = 0;
+    mutable std::map<std::pair<QString, bool>, TextMeasure> m_titles;
 };
 
 } // namespace vesk

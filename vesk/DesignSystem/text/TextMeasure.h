@@ -47,6 +47,8 @@ public:
     // Widest stretch that cannot be broken.
     qreal longestWord() const;
     qreal lineSpacing() const { return m_lineSpacing; }
+    // One line's ascent and descent, without the leading.
+    qreal lineHeight() const { return m_lineHeight; }
     int lineCount(qreal width) const;
     qreal height(qreal width) const;
 
