@@ -278,13 +278,10 @@ struct Session
 };
 
 // 3. Section switches: selection set to the new screen painted.
-void measureSwitches(Session &bench, int switchCount, std::optional<Section> onlySection,
-                     QJsonObject &json)
+void measureSwitches(Session &bench, int switchCount, QJsonObject &json)
 {
     QJsonObject switchJson;
     for (Section section : bench.sections) {
-        if (onlySection && section != *onlySection)
-            continue;
         QList<double> samples;
         for (int i = 0; i < switchCount; ++i) {
             const Section away = section == Section::home ? Section::history : Section::home;
@@ -714,9 +711,10 @@ int main(int argc, char *argv[])
     const QCommandLineOption switches(QStringLiteral("switches"),
                                       QStringLiteral("Switches into each section."),
                                       QStringLiteral("n"), QStringLiteral("30"));
-    const QCommandLineOption only(QStringLiteral("section"),
-                                  QStringLiteral("Measure switches into this section only."),
-                                  QStringLiteral("name"));
+    const QCommandLineOption only(
+        QStringLiteral("section"),
+        QStringLiteral("Measure switches and resizes in this section only."),
+        QStringLiteral("name"));
     const QCommandLineOption startupProfile(
         QStringLiteral("startup-profile"),
         QStringLiteral("Print the time to the end of each start-up stage."));
@@ -811,6 +809,8 @@ int main(int argc, char *argv[])
     window->show();
     settle();
     Session bench{application, window, window->size() - window->centralWidget()->size(), size};
+    if (const auto section = fromRawValue<Section>(parser.value(only)))
+        bench.sections = {*section};
     window->resize(size + bench.chrome);
     settle();
     if (oneConfiguration)
@@ -827,7 +827,7 @@ int main(int argc, char *argv[])
     } else if (parser.isSet(measureOption)) {
         const QStringList names = parser.value(measureOption).split(u',');
         if (names.contains(u"switches"_s))
-            measureSwitches(bench, switchCount, fromRawValue<Section>(parser.value(only)), json);
+            measureSwitches(bench, switchCount, json);
         if (names.contains(u"resizes"_s))
             measureResizes(bench, json);
         if (names.contains(u"scrolling"_s))
@@ -837,7 +837,7 @@ int main(int argc, char *argv[])
         if (names.contains(u"appearance"_s))
             measureAppearance(bench, json);
     } else {
-        measureSwitches(bench, switchCount, fromRawValue<Section>(parser.value(only)), json);
+        measureSwitches(bench, switchCount, json);
         measureResizes(bench, json);
         measureScrolling(bench, json);
         measureSheets(bench, json);

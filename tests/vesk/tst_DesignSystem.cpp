@@ -21,6 +21,7 @@
 #include "DesignSystem/text/TextLabel.h"
 #include "VeskCore/DemoProvider.h"
 #include "home/DonutChart.h"
+#include "home/TiltedMark.h"
 #include "performance/ActivityChart.h"
 #include "settings/SettingsTabButton.h"
 #include "shell/Theme.h"
@@ -117,6 +118,7 @@ private slots:
     void installedIconIsTheDrawnOne();
     void drawnAtTheDeviceResolution_data();
     void drawnAtTheDeviceResolution();
+    void keptPictureFollowsTheAppearance();
 };
 
 void tst_DesignSystem::everyUsedSymbolHasAnIcon()
@@ -498,7 +500,7 @@ double detailedBlocks(const QImage &image)
 void tst_DesignSystem::drawnAtTheDeviceResolution_data()
 {
     QTest::addColumn<QString>("kind");
-    for (const char *kind : {"mark", "symbol", "card", "donut", "treemap", "chart"})
+    for (const char *kind : {"mark", "tilted mark", "symbol", "card", "donut", "treemap", "chart"})
         QTest::newRow(kind) << QString::fromLatin1(kind);
 }
 
@@ -518,6 +520,8 @@ void tst_DesignSystem::drawnAtTheDeviceResolution()
     if (kind == QLatin1String("mark")) {
         widget = std::make_unique<VeskMark>(true);
         size = QSize(64, 64);
+    } else if (kind == QLatin1String("tilted mark")) {
+        widget = std::make_unique<TiltedMark>();
     } else if (kind == QLatin1String("symbol")) {
         widget = std::make_unique<SymbolView>(QStringLiteral("leaf"), 24, Palette::Role::accent);
         size = QSize(32, 32);
@@ -548,6 +552,23 @@ void tst_DesignSystem::drawnAtTheDeviceResolution()
         doubled.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), single);
     QVERIFY2(drift < 0.01, qPrintable(QString::number(drift)));
     QVERIFY2(detailedBlocks(doubled) > 0.001, qPrintable(QString::number(detailedBlocks(doubled))));
+}
+
+// A picture kept between paints is the appearance's own: dark after a switch
+// to dark, and the light one again (from the cache) after a switch back. (The
+// donut's colours are the same in both.)
+void tst_DesignSystem::keptPictureFollowsTheAppearance()
+{
+    const Palette::Scheme scheme = Palette::scheme();
+    const auto restore = qScopeGuard([scheme] { Palette::setScheme(scheme); });
+    TiltedMark mark;
+    Palette::setScheme(Palette::Scheme::light);
+    const QImage light = rendered(mark, 2);
+    Palette::setScheme(Palette::Scheme::dark);
+    const QImage dark = rendered(mark, 2);
+    Palette::setScheme(Palette::Scheme::light);
+    QCOMPARE(rendered(mark, 2), light);
+    QVERIFY(differingPixels(dark, light) > 0.05);
 }
 
 // A screen reader's action on a control is a click: the owner hears what a

@@ -3,6 +3,7 @@
 
 #include "VeskMark.h"
 
+#include "CachedPicture.h"
 #include "DesignSystem/accessibility/AccessibleFactory.h"
 #include "DeviceRatio.h"
 #include "Palette.h"
@@ -10,7 +11,6 @@
 
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPixmapCache>
 
 namespace vesk {
 
@@ -54,25 +54,15 @@ void VeskMark::paint(QPainter &painter, const QRectF &rect, bool tile)
 
 void VeskMark::paintEvent(QPaintEvent *)
 {
-    // The mark looks the same in both appearances, so its picture is kept in
-    // the pixmap cache per size and pixel ratio instead of filling the curves
-    // again on every paint.
+    // The mark looks the same in both appearances: one picture per size and
+    // pixel ratio.
     const int side = qMin(width(), height());
     if (side <= 0)
         return;
     QPainter painter(this);
-    const qreal ratio = deviceRatio(painter);
-    const QString key = QStringLiteral("vesk-mark|%1|%2|%3").arg(side).arg(ratio).arg(m_tile);
-    QPixmap picture;
-    if (!QPixmapCache::find(key, &picture)) {
-        picture = QPixmap(QSize(side, side) * ratio);
-        picture.setDevicePixelRatio(ratio);
-        picture.fill(Qt::transparent);
-        QPainter offscreen(&picture);
-        paint(offscreen, QRectF(0, 0, side, side), m_tile);
-        offscreen.end();
-        QPixmapCache::insert(key, picture);
-    }
+    const QPixmap picture = CachedPicture::get(
+        QStringLiteral("vesk-mark|%1").arg(m_tile), QSize(side, side), deviceRatio(painter),
+        [this, side](QPainter &offscreen) { paint(offscreen, QRectF(0, 0, side, side), m_tile); });
     painter.drawPixmap(QPointF((width() - side) / 2.0, (height() - side) / 2.0), picture);
 }
 

@@ -5,6 +5,8 @@
 
 #include "home/DonutFigure.h"
 
+#include "DesignSystem/CachedPicture.h"
+#include "DesignSystem/DeviceRatio.h"
 #include "DesignSystem/Palette.h"
 #include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/text/TextLabel.h"
@@ -53,7 +55,23 @@ DonutChart::DonutChart(const QList<DiskCategory> &categories, QWidget *parent)
 
 void DonutChart::paintEvent(QPaintEvent *)
 {
+    // The ring is filled once per appearance and pixel ratio; a resize of
+    // the window around it or a repaint over it copies the picture.
     QPainter painter(this);
+    const QList<QColor> colours = Palette::colors();
+    QString key = QStringLiteral("vesk-donut");
+    for (const DiskCategory &category : m_categories)
+        key += u'|' + QString::number(category.gigabytes);
+    for (const QColor &colour : colours)
+        key += u'|' + QString::number(colour.rgba());
+    const QPixmap picture = CachedPicture::get(
+        key, size(), deviceRatio(painter),
+        [this, &colours](QPainter &offscreen) { paintRing(offscreen, colours); });
+    painter.drawPixmap(0, 0, picture);
+}
+
+void DonutChart::paintRing(QPainter &painter, const QList<QColor> &colours) const
+{
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal outer = qMin(width(), height()) / 2.0;
     const qreal inner = outer * innerRadiusRatio;
@@ -67,7 +85,6 @@ void DonutChart::paintEvent(QPaintEvent *)
     for (const DiskCategory &category : m_categories)
         values << category.gigabytes;
     const QList<Sector> shares = sectors(values, insetDegrees);
-    const QList<QColor> colours = Palette::colors();
 
     // Each sector is drawn shrunk by the corner radius and stroked with a pen
     // of twice that width and round joins: that rounds every corner.

@@ -39,6 +39,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void paintRing(QPainter &painter, const QList<QColor> &colours) const;
+
     QList<DiskCategory> m_categories;
 };
 
