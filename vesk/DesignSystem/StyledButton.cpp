@@ -61,20 +61,35 @@ void StyledButton::paintEvent(QPaintEvent *)
     FocusRing::paintIfVisible(painter, *this, QRectF(rect()), m_look.radius + 1);
 
     const QColor foreground = Palette::color(m_look.foreground, isEnabled() ? 1.0 : 0.6);
-    const QFontMetrics metrics(font());
-    const qreal symbolSide = m_symbol.isEmpty() ? 0 : metrics.height();
-    const qreal contentWidth =
-        metrics.horizontalAdvance(text()) + (m_symbol.isEmpty() ? 0 : symbolSide + symbolGap);
+    const TextMeasure &text = label();
+    // QFontMetrics' whole-pixel height and advance, as the size hint counts.
+    const qreal symbolSide = m_symbol.isEmpty() ? 0 : m_labelHeight;
+    const qreal contentWidth = m_labelAdvance + (m_symbol.isEmpty() ? 0 : symbolSide + symbolGap);
     qreal x = area.center().x() - contentWidth / 2;
     if (!m_symbol.isEmpty()) {
         Icons::paint(painter, QRectF(x, area.center().y() - symbolSide / 2, symbolSide, symbolSide),
                      m_symbol, foreground);
         x += symbolSide + symbolGap;
     }
+    // Centred as QPainter::drawText centres one line, cut where it would.
     painter.setPen(foreground);
-    painter.setFont(font());
-    painter.drawText(QRectF(x, area.top(), area.right() - x, area.height()),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight, text());
+    if (text.naturalWidth() > area.right() - x)
+        painter.setClipRect(QRectF(x, area.top(), area.right() - x, area.height()));
+    text.draw(painter, QPointF(x, area.top() + (area.height() - text.lineHeight()) / 2), -1,
+              area.right() - x, Qt::AlignLeft);
+}
+
+const TextMeasure &StyledButton::label() const
+{
+    if (!m_label || m_labelText != text() || m_labelFont != font()) {
+        m_labelText = text();
+        m_labelFont = font();
+        m_label.emplace(m_labelText, m_labelFont);
+        const QFontMetrics metrics(m_labelFont);
+        m_labelAdvance = metrics.horizontalAdvance(m_labelText);
+        m_labelHeight = metrics.height();
+    }
+    return *m_label;
 }
 
 } // namespace vesk

@@ -4,8 +4,11 @@
 #pragma once
 
 #include "Palette.h"
+#include "text/TextMeasure.h"
 
 #include <QPushButton>
+
+#include <optional>
 
 namespace vesk {
 
@@ -40,9 +43,18 @@ protected:
 private:
     Look m_look;
     QString m_symbol;
+    // The label laid out, kept while its text and font stay the same:
+    // QPainter::drawText shapes the text again on every paint.
+    const TextMeasure &label() const;
+
     // Measuring shapes the text; kept while the text stays the same.
     mutable QSize m_sizeHint;
     mutable QString m_measuredText;
+    mutable std::optional<TextMeasure> m_label;
+    mutable QString m_labelText;
+    mutable QFont m_labelFont;
+    mutable int m_labelAdvance = 0;
+    mutable int m_labelHeight = 0;
 };
 
 } // namespace vesk
