@@ -10,13 +10,18 @@
 namespace vesk::Fonts {
 
 namespace {
-// The bundled cut of Inter carries a name of its own, so that an Inter the
-// system has installed (another version, every glyph) never replaces it.
-// Plain Inter stays as the fallback for a build that embedded the font whole.
-QStringList interFamilies()
+// The family the bundled Inter is registered under: the build gives its cut
+// a name of its own, so that an Inter the system has installed (another
+// version, every glyph) never replaces it. A build that embedded the font
+// whole keeps the plain name.
+QString interFamily()
 {
-    // untranslated: font families
-    return {QStringLiteral("Inter vesk"), QStringLiteral("Inter")};
+#ifdef VESK_INTER_FAMILY
+    return QStringLiteral(VESK_INTER_FAMILY);
+#else
+    // untranslated: a font family
+    return QStringLiteral("Inter");
+#endif
 }
 QString roundedFamily()
 {
@@ -55,7 +60,7 @@ QFont ui(qreal pixels, QFont::Weight weight)
     font.setWeight(weight);
     return font;
 #else
-    return make(interFamilies(), pixels, weight);
+    return make({interFamily()}, pixels, weight);
 #endif
 }
 
@@ -66,7 +71,7 @@ QFont rounded(qreal pixels, QFont::Weight weight)
 #else
     // Quicksand has no semibold cut; its bold is the closest match.
     const QFont::Weight mapped = weight == QFont::DemiBold ? QFont::Bold : weight;
-    return make(QStringList{roundedFamily()} + interFamilies(), pixels, mapped);
+    return make({roundedFamily(), interFamily()}, pixels, mapped);
 #endif
 }
 
