@@ -299,7 +299,7 @@ void measureSwitches(Session &bench, int switchCount, QJsonObject &json)
 
 // The same resizes of a window holding one label: what the platform alone
 // costs (a new backing store of the window's size in device pixels).
-Stats resizeFloor(QSize size)
+QList<double> resizeFloor(QSize size)
 {
     QMainWindow window;
     window.setCentralWidget(new QLabel(u"vesk"_s));
@@ -315,14 +315,25 @@ Stats resizeFloor(QSize size)
         window.repaint();
         samples << msSince(timer);
     }
-    return Stats::of(samples);
+    return samples;
+}
+
+// The samples of the resizes that grew the window (every second one): a new,
+// larger backing store each time, the dearest half of the samples.
+QList<double> growing(const QList<double> &samples)
+{
+    QList<double> grown;
+    for (qsizetype i = 1; i < samples.size(); i += 2)
+        grown << samples.at(i);
+    return grown;
 }
 
 // 4. Resize between the minimum window and the configuration's, relayout and
 // paint; the first resize after a switch is among the samples.
 void measureResizes(Session &bench, QJsonObject &json)
 {
-    QJsonObject resizeJson;
+    QJsonObject resizeJson, growJson;
+    QList<double> growMedians;
     for (Section section : bench.sections) {
         bench.application.navigation().setSelection(section);
         settle();
@@ -339,11 +350,23 @@ void measureResizes(Session &bench, QJsonObject &json)
         const Stats stats = Stats::of(samples);
         printRow(qPrintable(QStringLiteral("resize ") + Display::title(section)), stats, "ms");
         resizeJson[rawValue(section)] = toJson(stats);
+        const Stats grown = Stats::of(growing(samples));
+        growJson[rawValue(section)] = toJson(grown);
+        growMedians << grown.median;
     }
     json[u"resize_ms"] = resizeJson;
-    const Stats floor = resizeFloor(bench.size);
+    json[u"resize_grow_ms"] = growJson;
+    const QList<double> floorSamples = resizeFloor(bench.size);
+    const Stats floor = Stats::of(floorSamples);
     printRow("resize, minimal Qt window", floor, "ms");
     json[u"resize_floor_ms"] = toJson(floor);
+    const Stats floorGrown = Stats::of(growing(floorSamples));
+    json[u"resize_floor_grow_ms"] = toJson(floorGrown);
+    std::sort(growMedians.begin(), growMedians.end());
+    if (!growMedians.isEmpty())
+        std::printf("  growing from 800x580 alone, medians: %.2f-%.2f ms, a minimal Qt window "
+                    "%.2f ms\n",
+                    growMedians.first(), growMedians.last(), floorGrown.median);
     bench.window->resize(bench.size + bench.chrome);
     bench.application.navigation().setSelection(Section::home);
     settle();
