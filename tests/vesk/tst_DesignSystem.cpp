@@ -119,6 +119,8 @@ private slots:
     void drawnAtTheDeviceResolution_data();
     void drawnAtTheDeviceResolution();
     void keptPictureFollowsTheAppearance();
+    void cardIsFillInsideItsEdges_data();
+    void cardIsFillInsideItsEdges();
 };
 
 void tst_DesignSystem::everyUsedSymbolHasAnIcon()
@@ -569,6 +571,38 @@ void tst_DesignSystem::keptPictureFollowsTheAppearance()
     Palette::setScheme(Palette::Scheme::light);
     QCOMPARE(rendered(mark, 2), light);
     QVERIFY(differingPixels(dark, light) > 0.05);
+}
+
+void tst_DesignSystem::cardIsFillInsideItsEdges_data()
+{
+    QTest::addColumn<Palette::Scheme>("scheme");
+    QTest::addColumn<qreal>("ratio");
+    for (const qreal ratio : {1.0, 1.5, 2.0}) {
+        QTest::addRow("light at %g", ratio) << Palette::Scheme::light << ratio;
+        QTest::addRow("dark at %g", ratio) << Palette::Scheme::dark << ratio;
+    }
+}
+
+// A card fills what lies inside the outer band of its sides instead of
+// stretching its frame there; the frame must hold the fill colour there.
+void tst_DesignSystem::cardIsFillInsideItsEdges()
+{
+    QFETCH(Palette::Scheme, scheme);
+    QFETCH(qreal, ratio);
+    const Palette::Scheme previous = Palette::scheme();
+    const auto restore = qScopeGuard([previous] { Palette::setScheme(previous); });
+    Palette::setScheme(scheme);
+    const QImage frame = Card::frame(ratio).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QMargins margins = Card::frameMargins();
+    const QMargins edges = Card::edgeMargins();
+    const QRgb fill = Palette::card().rgba();
+    // The middle row and column of the frame, inside the outer bands.
+    const int middleX = qFloor((margins.left() + 0.5) * ratio);
+    const int middleY = qFloor((margins.top() + 0.5) * ratio);
+    for (int x = qCeil(edges.left() * ratio); x < frame.width() - edges.right() * ratio; ++x)
+        QCOMPARE(frame.pixel(x, middleY), fill);
+    for (int y = qCeil(edges.top() * ratio); y < frame.height() - edges.bottom() * ratio; ++y)
+        QCOMPARE(frame.pixel(middleX, y), fill);
 }
 
 // A screen reader's action on a control is a click: the owner hears what a

@@ -29,15 +29,16 @@ void paintSurface(QPainter &painter, const QRectF &bounds, const QColor &fill, c
     painter.setPen(QPen(edge, 1));
     painter.drawRoundedRect(surface, Card::radius, Card::radius);
 }
-// Nine-patch stretching: corners as they are, edges stretched along. The
-// middle is the opaque fill and is filled, not stretched: a pixmap scaled
-// over most of a card blends every pixel, which at ratio 2 on a large window
-// cost a third of a repaint. Source rectangles count the frame's device
-// pixels, so the corners stay sharp at any pixel ratio (qDrawBorderPixmap
-// mixes device and logical pixels when the ratio is not 1).
+// Nine-patch stretching: corners as they are, the outer band of each side
+// stretched along it. The rest is the opaque fill and is filled, not
+// stretched: a pixmap scaled over most of a card blends every pixel, which
+// at ratio 2 on a large window cost a third of a repaint. Source rectangles count the frame's
+// device pixels, so the corners stay sharp at any pixel ratio (qDrawBorderPixmap mixes device and
+// logical pixels when the ratio is not 1).
 void stretchFrame(QPainter &painter, const QRect &target, const QMargins &margins,
                   const QPixmap &frame, const QColor &middle)
 {
+    const QMargins edges = Card::edgeMargins();
     const qreal ratio = frame.devicePixelRatio();
     const QSizeF size = frame.deviceIndependentSize();
     const qreal sourceX[] = {0, qreal(margins.left()), size.width() - margins.right(),
@@ -52,17 +53,40 @@ void stretchFrame(QPainter &painter, const QRect &target, const QMargins &margin
                              qreal(target.bottom() + 1)};
     for (int column = 0; column < 3; ++column) {
         for (int row = 0; row < 3; ++row) {
-            const QRectF to(QPointF(targetX[column], targetY[row]),
-                            QPointF(targetX[column + 1], targetY[row + 1]));
+            QRectF to(QPointF(targetX[column], targetY[row]),
+                      QPointF(targetX[column + 1], targetY[row + 1]));
+            QRectF from(QPointF(sourceX[column], sourceY[row]) * ratio,
+                        QPointF(sourceX[column + 1], sourceY[row + 1]) * ratio);
+            // Along the sides only the outer band differs from the fill.
             if (column == 1 && row == 1) {
-                painter.fillRect(to, middle);
                 continue;
+            } else if (column == 1 && row == 0) {
+                to.setBottom(to.top() + edges.top());
+                from.setBottom(from.top() + edges.top() * ratio);
+            } else if (column == 1 && row == 2) {
+                to.setTop(to.bottom() - edges.bottom());
+                from.setTop(from.bottom() - edges.bottom() * ratio);
+            } else if (column == 0 && row == 1) {
+                to.setRight(to.left() + edges.left());
+                from.setRight(from.left() + edges.left() * ratio);
+            } else if (column == 2 && row == 1) {
+                to.setLeft(to.right() - edges.right());
+                from.setLeft(from.right() - edges.right() * ratio);
             }
-            const QRectF from(QPointF(sourceX[column], sourceY[row]) * ratio,
-                              QPointF(sourceX[column + 1], sourceY[row + 1]) * ratio);
             if (!to.isEmpty())
                 painter.drawPixmap(to, frame, from);
         }
+    }
+    // The rest is the fill: the middle and the inner part of each side.
+    const QRectF across(QPointF(targetX[0] + edges.left(), targetY[1]),
+                        QPointF(targetX[3] - edges.right(), targetY[2]));
+    const QRectF above(QPointF(targetX[1], targetY[0] + edges.top()),
+                       QPointF(targetX[2], targetY[1]));
+    const QRectF below(QPointF(targetX[1], targetY[2]),
+                       QPointF(targetX[2], targetY[3] - edges.bottom()));
+    for (const QRectF &part : {across, above, below}) {
+        if (!part.isEmpty())
+            painter.fillRect(part, middle);
     }
 }
 } // namespace
@@ -77,6 +101,12 @@ Card::Card(int padding, QWidget *parent)
 QMargins Card::frameMargins()
 {
     return {radius + 1, radius + 1, radius + 1, radius + 1 + shadowBand};
+}
+
+QMargins Card::edgeMargins()
+{
+    // The border is one pixel wide and the shadow lies below it.
+    return {2, 2, 2, 2 + shadowBand};
 }
 
 QPixmap Card::frame(qreal ratio)

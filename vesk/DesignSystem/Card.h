@@ -31,6 +31,9 @@ public:
     // current palette, cut along frameMargins() to be stretched over a card.
     static QPixmap frame(qreal ratio);
     static QMargins frameMargins();
+    // How far in from each side the frame differs from the fill (the border,
+    // and the shadow below); inside, the card is filled.
+    static QMargins edgeMargins();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
