@@ -12,8 +12,10 @@ namespace vesk {
 namespace {
 
 // How many widths' line counts are kept: a layout pass asks a label about a
-// handful of widths (its hint, its minimum, the width it gets).
-constexpr qsizetype rememberedWidths = 6;
+// handful of widths (its hint, its minimum, the width it gets, and on the way
+// a width or two its layout tries first); a window going back and forth
+// between two sizes (zoomed and not) asks about eight.
+constexpr qsizetype rememberedWidths = 8;
 // The width of a line that never wraps.
 constexpr qreal unbounded = 1e6;
 
@@ -97,9 +99,14 @@ void TextMeasure::layOut(qreal width) const
 int TextMeasure::lineCount(qreal width) const
 {
     width = effectiveWidth(width);
-    for (const auto &[known, count] : std::as_const(m_counts)) {
-        if (known == width)
-            return count;
+    for (qsizetype i = 0; i < m_counts.size(); ++i) {
+        if (m_counts.at(i).first == width) {
+            // Most recently asked first: the widths a layout probes on every
+            // pass (its hint width, its minimum) stay while a resize brings
+            // new ones.
+            m_counts.move(i, 0);
+            return m_counts.first().second;
+        }
     }
     layOut(width);
     return m_counts.first().second;
