@@ -27,10 +27,11 @@ def main(source, target, old, new):
         if record.nameID in FAMILY_IDS and text.startswith(old) and not text.startswith(new):
             record.string = new + text[len(old):]
             renamed += 1
-        elif record.nameID in POSTSCRIPT_IDS and text.startswith(old_ps):
+        elif (record.nameID in POSTSCRIPT_IDS and text.startswith(old_ps)
+              and not text.startswith(new_ps)):
             record.string = new_ps + text[len(old_ps):]
             renamed += 1
-    if not renamed:
+    if not renamed and not any(r.toUnicode().startswith(new) for r in font["name"].names):
         sys.exit(f"{source}: no name record starts with {old!r}")
     font.save(target)
 

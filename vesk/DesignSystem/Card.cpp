@@ -31,10 +31,11 @@ void paintSurface(QPainter &painter, const QRectF &bounds, const QColor &fill, c
 }
 // Nine-patch stretching: corners as they are, the outer band of each side
 // stretched along it. The rest is the opaque fill and is filled, not
-// stretched: a pixmap scaled over most of a card blends every pixel, which
-// at ratio 2 on a large window cost a third of a repaint. Source rectangles count the frame's
-// device pixels, so the corners stay sharp at any pixel ratio (qDrawBorderPixmap mixes device and
-// logical pixels when the ratio is not 1).
+// stretched: a pixmap scaled over most of a card blends every pixel, which at
+// ratio 2 on a large window cost a third of a repaint. Source rectangles
+// count the frame's device pixels, so the corners stay sharp at any pixel
+// ratio (qDrawBorderPixmap mixes device and logical pixels when the ratio is
+// not 1).
 void stretchFrame(QPainter &painter, const QRect &target, const QMargins &margins,
                   const QPixmap &frame, const QColor &middle)
 {
