@@ -14,11 +14,15 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QPaintEngine>
+#include <QPainter>
 #include <QRawFont>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextLayout>
 #include <QXmlStreamReader>
+#include <QtMath>
+
+#include <functional>
 
 using namespace vesk;
 using namespace Qt::StringLiterals;
@@ -177,6 +181,8 @@ private slots:
     void bundledFacesAreDrawn();
     void linesAreQtsOwn_data();
     void linesAreQtsOwn();
+    void centredLineIsDrawTexts_data();
+    void centredLineIsDrawTexts();
     void labelPaintsQtsLines();
 
 private:
@@ -278,6 +284,47 @@ void tst_Text::linesAreQtsOwn()
                 QVERIFY2(qAbs(xs.at(g) - expected.at(i).glyphX.at(g)) <= tolerance,
                          qPrintable(u"%1, line %2, glyph %3"_s.arg(text).arg(i).arg(g)));
             }
+        }
+    }
+}
+
+void tst_Text::centredLineIsDrawTexts_data()
+{
+    QTest::addColumn<QFont>("font");
+    for (const auto &[name, font] : designFonts())
+        QTest::newRow(qPrintable(name)) << font;
+}
+
+// A title drawn on one line in a box (a sidebar row, a button) is pixel for
+// pixel what QPainter::drawText draws there, centred in the box's height,
+// whether it fits or is cut at the box's edge.
+void tst_Text::centredLineIsDrawTexts()
+{
+    QFETCH(QFont, font);
+    const auto render = [this, &font](QSize size, const std::function<void(QPainter &)> &draw) {
+        QImage image(size * m_ratio, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(m_ratio);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setPen(QColor(0x1B3438));
+        painter.setFont(font);
+        draw(painter);
+        return image;
+    };
+    for (const QString &text : std::as_const(m_texts)) {
+        if (text.contains(u'\n') || text.size() > 40)
+            continue;
+        const TextMeasure measure(text, font);
+        const qreal natural = measure.naturalWidth();
+        for (const QRectF box : {QRectF(3, 2, natural + 10, 38), QRectF(0.5, 0, natural / 2, 24)}) {
+            const QSize size(qCeil(box.right()) + 4, qCeil(box.bottom()) + 4);
+            const QImage ours =
+                render(size, [&](QPainter &painter) { measure.drawCentredLine(painter, box); });
+            const QImage qts = render(size, [&](QPainter &painter) {
+                painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight,
+                                 text);
+            });
+            QVERIFY2(ours == qts, qPrintable(text));
         }
     }
 }

@@ -71,12 +71,8 @@ void StyledButton::paintEvent(QPaintEvent *)
                      m_symbol, foreground);
         x += symbolSide + symbolGap;
     }
-    // Centred as QPainter::drawText centres one line, cut where it would.
     painter.setPen(foreground);
-    if (text.naturalWidth() > area.right() - x)
-        painter.setClipRect(QRectF(x, area.top(), area.right() - x, area.height()));
-    text.draw(painter, QPointF(x, area.top() + (area.height() - text.lineHeight()) / 2), -1,
-              area.right() - x, Qt::AlignLeft);
+    text.drawCentredLine(painter, QRectF(x, area.top(), area.right() - x, area.height()));
 }
 
 const TextMeasure &StyledButton::label() const

@@ -68,13 +68,9 @@ void SidebarRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
         right -= 12 + 8;
     }
 
-    // Centred in the row as QPainter::drawText centres one line.
-    const TextMeasure &text = title(index.data(Qt::DisplayRole).toString(), selected);
-    const qreal top = row.top() + (row.height() - text.lineHeight()) / 2;
     painter->setPen(foreground);
-    if (text.naturalWidth() > right - x) // cut at the accessories, as drawText would
-        painter->setClipRect(QRectF(x, row.top(), right - x, row.height()), Qt::IntersectClip);
-    text.draw(*painter, QPointF(x, top), -1, right - x, Qt::AlignLeft);
+    title(index.data(Qt::DisplayRole).toString(), selected)
+        .drawCentredLine(*painter, QRectF(x, row.top(), right - x, row.height()));
     painter->restore();
 }
 

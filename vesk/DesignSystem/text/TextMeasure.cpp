@@ -160,4 +160,17 @@ void TextMeasure::draw(QPainter &painter, QPointF origin, qreal width, qreal box
     }
 }
 
+void TextMeasure::drawCentredLine(QPainter &painter, const QRectF &box) const
+{
+    const bool cut = m_naturalWidth > box.width() || m_lineHeight > box.height();
+    if (cut) {
+        painter.save();
+        painter.setClipRect(box, Qt::IntersectClip);
+    }
+    draw(painter, QPointF(box.left(), box.top() + (box.height() - m_lineHeight) / 2), -1,
+         box.width(), Qt::AlignLeft);
+    if (cut)
+        painter.restore();
+}
+
 } // namespace vesk

@@ -47,8 +47,6 @@ public:
     // Widest stretch that cannot be broken.
     qreal longestWord() const;
     qreal lineSpacing() const { return m_lineSpacing; }
-    // One line's ascent and descent, without the leading.
-    qreal lineHeight() const { return m_lineHeight; }
     int lineCount(qreal width) const;
     qreal height(qreal width) const;
 
@@ -62,6 +60,10 @@ public:
     // each line aligned by `alignment` in a box `boxWidth` wide.
     void draw(QPainter &painter, QPointF origin, qreal width, qreal boxWidth,
               Qt::Alignment alignment) const;
+    // Draws the text on one line from the left of `box`, centred in its
+    // height as QPainter::drawText centres a line, and cut at the box's edges
+    // where it does not fit.
+    void drawCentredLine(QPainter &painter, const QRectF &box) const;
 
 private:
     // Lays every paragraph out at `width` unless it already is.
