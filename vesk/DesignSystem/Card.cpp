@@ -3,12 +3,12 @@
 
 #include "Card.h"
 
+#include "CachedPicture.h"
 #include "DeviceRatio.h"
 
 #include "Palette.h"
 
 #include <QPainter>
-#include <QPixmapCache>
 #include <QVBoxLayout>
 
 namespace vesk {
@@ -117,21 +117,11 @@ QPixmap Card::frame(qreal ratio)
     // are drawn once per colour and scale, and stretched over the card.
     const QColor fill = Palette::card();
     const QColor edge = Palette::color(Palette::Role::secondary, 0.1);
-    const QString key =
-        QStringLiteral("vesk-card-%1-%2-%3").arg(fill.rgba()).arg(edge.rgba()).arg(ratio);
-    QPixmap pixmap;
-    if (QPixmapCache::find(key, &pixmap))
-        return pixmap;
     const QMargins margins = frameMargins();
     const QSize size(margins.left() + margins.right() + 1, margins.top() + margins.bottom() + 1);
-    pixmap = QPixmap(size * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    paintSurface(painter, QRectF(QPointF(0, 0), size), fill, edge);
-    painter.end();
-    QPixmapCache::insert(key, pixmap);
-    return pixmap;
+    return CachedPicture::get(
+        QStringLiteral("vesk-card|%1|%2").arg(fill.rgba()).arg(edge.rgba()), size, ratio,
+        [&](QPainter &painter) { paintSurface(painter, QRectF(QPointF(0, 0), size), fill, edge); });
 }
 
 void Card::paintEvent(QPaintEvent *)

@@ -26,22 +26,17 @@ StyledButton::StyledButton(const QString &text, const Look &look, QWidget *paren
 void StyledButton::setSymbol(const QString &symbol)
 {
     m_symbol = symbol;
-    m_sizeHint = QSize();
     updateGeometry();
     update();
 }
 
 QSize StyledButton::sizeHint() const
 {
-    if (m_sizeHint.isValid() && m_measuredText == text())
-        return m_sizeHint;
-    const QFontMetrics metrics(font());
-    int width = m_look.horizontalPadding * 2 + metrics.horizontalAdvance(text());
+    measureLabel();
+    int width = m_look.horizontalPadding * 2 + m_labelAdvance;
     if (!m_symbol.isEmpty())
-        width += metrics.height() + symbolGap;
-    m_measuredText = text();
-    m_sizeHint = QSize(width, m_look.verticalPadding * 2 + metrics.height());
-    return m_sizeHint;
+        width += m_labelHeight + symbolGap;
+    return {width, m_look.verticalPadding * 2 + m_labelHeight};
 }
 
 void StyledButton::paintEvent(QPaintEvent *)
@@ -75,16 +70,23 @@ void StyledButton::paintEvent(QPaintEvent *)
     text.drawCentredLine(painter, QRectF(x, area.top(), area.right() - x, area.height()));
 }
 
+void StyledButton::measureLabel() const
+{
+    if (m_labelHeight > 0 && m_labelText == text() && m_labelFont == font())
+        return;
+    m_labelText = text();
+    m_labelFont = font();
+    const QFontMetrics metrics(m_labelFont);
+    m_labelAdvance = metrics.horizontalAdvance(m_labelText);
+    m_labelHeight = metrics.height();
+    m_label.reset();
+}
+
 const TextMeasure &StyledButton::label() const
 {
-    if (!m_label || m_labelText != text() || m_labelFont != font()) {
-        m_labelText = text();
-        m_labelFont = font();
+    measureLabel();
+    if (!m_label)
         m_label.emplace(m_labelText, m_labelFont);
-        const QFontMetrics metrics(m_labelFont);
-        m_labelAdvance = metrics.horizontalAdvance(m_labelText);
-        m_labelHeight = metrics.height();
-    }
     return *m_label;
 }
 

@@ -43,18 +43,17 @@ protected:
 private:
     Look m_look;
     QString m_symbol;
-    // The label laid out, kept while its text and font stay the same:
-    // QPainter::drawText shapes the text again on every paint.
+    // The label's whole-pixel advance and height (as QFontMetrics gives
+    // them) and, once painted, its layout: measuring shapes the text, so
+    // both are kept while the text and the font stay the same.
+    void measureLabel() const;
     const TextMeasure &label() const;
 
-    // Measuring shapes the text; kept while the text stays the same.
-    mutable QSize m_sizeHint;
-    mutable QString m_measuredText;
-    mutable std::optional<TextMeasure> m_label;
     mutable QString m_labelText;
     mutable QFont m_labelFont;
     mutable int m_labelAdvance = 0;
-    mutable int m_labelHeight = 0;
+    mutable int m_labelHeight = 0; // 0 until measured
+    mutable std::optional<TextMeasure> m_label;
 };
 
 } // namespace vesk
