@@ -11,7 +11,7 @@ packages=(
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
     libgl-dev fonts-inter fonts-quicksand fonttools
     appstream desktop-file-utils
-    xvfb dbus at-spi2-core python3-pyatspi xdotool clang icnsutils
+    xvfb dbus at-spi2-core python3-pyatspi xdotool orca openbox clang icnsutils
     debootstrap bubblewrap
 )
 

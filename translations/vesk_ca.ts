@@ -115,6 +115,17 @@
     </message>
 </context>
 <context>
+    <name>vesk::Announcer</name>
+    <message>
+        <source>%1: disponible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no disponible</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vesk::AppFilter</name>
     <message>
         <source>Totes</source>

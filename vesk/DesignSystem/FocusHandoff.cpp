@@ -33,6 +33,14 @@ bool isInside(const QWidget *area)
     return focus && (focus == area || area->isAncestorOf(focus));
 }
 
+bool give(QWidget *control)
+{
+    if (!control || !takesTab(control))
+        return false;
+    control->setFocus(reasonFor(control));
+    return control->hasFocus();
+}
+
 bool toFirstControl(QWidget *area)
 {
     if (!area)

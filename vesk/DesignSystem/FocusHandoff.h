@@ -13,6 +13,10 @@ namespace vesk::FocusHandoff {
 // chain, out of the screen and into the sidebar.
 bool isInside(const QWidget *area);
 
+// Gives the keyboard focus to `control` as Tab would, when it can take it.
+// Returns whether it did.
+bool give(QWidget *control);
+
 // Gives the keyboard focus to the first control of `area` that Tab reaches
 // (or to `area` itself when it takes focus and holds none); nothing changes
 // when there is none. Returns whether the focus moved.

@@ -12,11 +12,12 @@ namespace vesk {
 
 GaugeBar::GaugeBar(double fraction, const QString &title, const QString &valueText, Reading reading,
                    QWidget *parent)
-    : QProgressBar(parent), m_valueText(valueText), m_reading(reading)
+    : QProgressBar(parent), m_valueText(valueText), m_reading(reading),
+      m_drawn(qBound(0.0, fraction, 1.0))
 {
     AccessibleFactory::install();
     setRange(0, 1000);
-    setValue(qRound(qBound(0.0, fraction, 1.0) * 1000));
+    setValue(qRound(m_drawn * 1000));
     setTextVisible(false);
     setAccessibleName(title);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -26,7 +27,15 @@ GaugeBar::GaugeBar(double fraction, const QString &title, const QString &valueTe
 void GaugeBar::setFraction(double fraction, const QString &valueText)
 {
     m_valueText = valueText;
-    setValue(qRound(qBound(0.0, fraction, 1.0) * 1000));
+    m_drawn = qBound(0.0, fraction, 1.0);
+    setValue(qRound(m_drawn * 1000));
+    update();
+}
+
+void GaugeBar::setDrawnFraction(double fraction)
+{
+    m_drawn = qBound(0.0, fraction, 1.0);
+    update();
 }
 
 void GaugeBar::paintEvent(QPaintEvent *)
@@ -38,10 +47,9 @@ void GaugeBar::paintEvent(QPaintEvent *)
     const qreal radius = track.height() / 2;
     painter.setBrush(Palette::color(Palette::Role::green, 0.16));
     painter.drawRoundedRect(track, radius, radius);
-    const qreal fraction = double(value() - minimum()) / double(qMax(1, maximum() - minimum()));
-    if (fraction > 0) {
+    if (m_drawn > 0) {
         QRectF filled = track;
-        filled.setWidth(qMax(track.height(), track.width() * fraction));
+        filled.setWidth(qMax(track.height(), track.width() * m_drawn));
         painter.setBrush(Palette::green());
         painter.drawRoundedRect(filled, radius, radius);
     }

@@ -30,6 +30,11 @@ public:
     double fraction() const { return value() / 1000.0; }
     // Moves the bar and the figure read to assistive technology.
     void setFraction(double fraction, const QString &valueText);
+    // Draws the bar at `fraction` on its way to the value it holds (an
+    // animation's frame). The value read stays: a screen reader told of
+    // every frame falls behind and drops what comes after.
+    void setDrawnFraction(double fraction);
+    double drawnFraction() const { return m_drawn; }
     QSize sizeHint() const override { return {120, 6}; }
     QSize minimumSizeHint() const override { return {20, 6}; }
 
@@ -39,6 +44,7 @@ protected:
 private:
     QString m_valueText;
     Reading m_reading;
+    double m_drawn;
 };
 
 } // namespace vesk

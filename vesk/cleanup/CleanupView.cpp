@@ -19,6 +19,7 @@
 #include "DesignSystem/SymbolView.h"
 #include "DesignSystem/VeskMark.h"
 #include "DesignSystem/WashPanel.h"
+#include "DesignSystem/accessibility/Announcer.h"
 #include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/text/TextLabel.h"
 #include "ScanningCard.h"
@@ -100,11 +101,16 @@ QString CleanupView::confirmationMessage(qint64 files, qint64 bytes)
 void CleanupView::showPhase()
 {
     const ScanPhase phase = m_shared.session.phase();
-    m_steps->setCurrentStep(stepFor(phase));
+    const bool firstBuild = !m_phaseView;
+    const int step = stepFor(phase);
+    const bool stepChanged = step != m_steps->currentStep();
+    m_steps->setCurrentStep(step);
     m_rows.clear();
     m_selectedBytes = nullptr;
     m_selectedFiles = nullptr;
     m_reviewButton = nullptr;
+    m_firstAction = nullptr;
+    m_summary.clear();
     const bool hadFocus = FocusHandoff::isInside(m_phaseView);
     if (m_phaseView) {
         // The old body may hold the button that caused this change.
@@ -117,9 +123,12 @@ void CleanupView::showPhase()
     case ScanPhase::cancelled:
         m_phaseView = buildIntro();
         break;
-    case ScanPhase::scanning:
-        m_phaseView = new ScanningCard(m_shared.session, m_shared.system);
+    case ScanPhase::scanning: {
+        auto *card = new ScanningCard(m_shared.session, m_shared.system);
+        m_summary << card->title();
+        m_phaseView = card;
         break;
+    }
     case ScanPhase::results:
         m_phaseView = buildResults();
         break;
@@ -134,9 +143,24 @@ void CleanupView::showPhase()
     m_phaseView->show();
     showSelection();
     // The control that was used went with its phase: the keyboard carries on
-    // in what replaced it.
-    if (hadFocus)
+    // with the step's first action, and a screen reader hears, after that
+    // control, what the step is and what it holds, as the eye takes it in.
+    if (hadFocus && !(m_firstAction && FocusHandoff::give(m_firstAction)))
         FocusHandoff::toFirstControl(m_phaseView);
+    if (!firstBuild && isVisible())
+        Announcer::announce(this, stepSummary(stepChanged));
+}
+
+QString CleanupView::stepSummary(bool stepChanged) const
+{
+    QStringList texts;
+    if (stepChanged)
+        texts << m_steps->currentStepText();
+    for (const QPointer<QWidget> &part : m_summary) {
+        if (part)
+            texts << Announcer::spokenText(part);
+    }
+    return Announcer::sentences(texts);
 }
 
 QWidget *CleanupView::buildIntro()
@@ -153,9 +177,9 @@ QWidget *CleanupView::buildIntro()
     auto *words = new QVBoxLayout;
     words->setSpacing(10);
     const bool cancelled = m_shared.session.phase() == ScanPhase::cancelled;
-    auto *title = new TextLabel(cancelled ? tr("Anàlisi cancel·lada. Tot al seu lloc.")
-                                          : tr("Comencem per entendre què hi ha."),
-                                Fonts::ui(23, QFont::DemiBold), Palette::Role::ink);
+    auto *title = summarised(new TextLabel(cancelled ? tr("Anàlisi cancel·lada. Tot al seu lloc.")
+                                                     : tr("Comencem per entendre què hi ha."),
+                                           Fonts::ui(23, QFont::DemiBold), Palette::Role::ink));
     title->setWordWrap(true);
     words->addWidget(title);
     words->addWidget(wrapping(secondary(tr("Una demostració de com vesk distingirà els temporals "
@@ -179,6 +203,7 @@ QWidget *CleanupView::buildIntro()
     auto *bottom = new QHBoxLayout;
     auto *start = new PrimaryButton(tr("Inicia l’anàlisi simulada"));
     connect(start, &PrimaryButton::clicked, this, [this] { m_shared.startScan(); });
+    m_firstAction = start;
     bottom->addWidget(start);
     bottom->addStretch(1);
     bottom->addWidget(new SymbolView("lock.shield"_symbol, 12, Palette::Role::secondary));
@@ -195,20 +220,24 @@ QWidget *CleanupView::buildResults()
     auto *header = new QHBoxLayout;
     auto *titles = new QVBoxLayout;
     titles->setSpacing(4);
-    titles->addWidget(new TextLabel(tr("Una mica d’ordre, amb tota la informació."),
-                                    Fonts::ui(19, QFont::DemiBold), Palette::Role::ink));
+    titles->addWidget(
+        summarised(new TextLabel(tr("Una mica d’ordre, amb tota la informació."),
+                                 Fonts::ui(19, QFont::DemiBold), Palette::Role::ink)));
     titles->addWidget(secondary(tr("Els elements personals comencen desmarcats."), 12));
     header->addLayout(titles, 1);
     auto *again = new QuietButton(tr("Torna a analitzar"));
     connect(again, &QuietButton::clicked, this, [this] { m_shared.startScan(); });
     header->addWidget(again, 0, Qt::AlignVCenter);
+    // Starting again is not the step's work: that begins at the first
+    // candidate, when there is one.
+    m_firstAction = again;
     stack->addLayout(header);
 
     const DemoSession &session = m_shared.session;
     if (session.candidates().isEmpty()) {
-        stack->addWidget(new InfoNote(tr("No hi ha candidats per a les categories activades. "
-                                         "Pots canviar-les a Configuració."),
-                                      "info.circle"_symbol));
+        stack->addWidget(summarised(new InfoNote(tr("No hi ha candidats per a les categories "
+                                                    "activades. Pots canviar-les a Configuració."),
+                                                 "info.circle"_symbol)));
     }
     if (const QList<Candidate> low = session.lowRisk(); !low.isEmpty()) {
         stack->addWidget(buildCandidateGroup(tr("Candidats de baix risc"),
@@ -241,6 +270,8 @@ QWidget *CleanupView::buildCandidateGroup(const QString &title, const QString &s
         connect(row, &CandidateRow::toggled, this,
                 [this](const Candidate &c) { m_shared.session.toggle(c); });
         connect(row, &CandidateRow::detailRequested, this, &CleanupView::showDetail);
+        if (m_rows.isEmpty())
+            m_firstAction = row->checkBox();
         m_rows << row;
         rows->addWidget(row);
         // Dividers between rows only, never after the last one.
@@ -258,8 +289,9 @@ QWidget *CleanupView::buildSelectionFooter()
     row->setContentsMargins(20, 20, 20, 20);
     auto *figures = new QVBoxLayout;
     figures->setSpacing(4);
-    m_selectedBytes = new TextLabel(QString(), Fonts::ui(19, QFont::DemiBold), Palette::Role::ink);
-    m_selectedFiles = secondary(QString());
+    m_selectedBytes =
+        summarised(new TextLabel(QString(), Fonts::ui(19, QFont::DemiBold), Palette::Role::ink));
+    m_selectedFiles = summarised(secondary(QString()));
     figures->addWidget(m_selectedBytes);
     figures->addWidget(m_selectedFiles);
     row->addLayout(figures, 1);
@@ -275,14 +307,24 @@ void CleanupView::showSelection()
     const QSet<QString> selected = m_shared.session.selectedIDs();
     for (CandidateRow *row : std::as_const(m_rows))
         row->showChecked(selected.contains(row->candidate().id));
-    if (m_selectedBytes) {
-        m_selectedBytes->setText(
-            tr("%1 seleccionats").arg(Display::bytes(m_shared.session.selectedBytes())));
-        m_selectedFiles->setText(
-            tr("%1 fitxers de demostració").arg(m_shared.session.selectedCount()));
-        // Drawn at half opacity while disabled.
-        m_reviewButton->setEnabled(!m_shared.session.selected().isEmpty());
-    }
+    if (!m_selectedBytes)
+        return;
+    const QString before = m_selectedBytes->text();
+    const bool couldReview = m_reviewButton->isEnabled();
+    m_selectedBytes->setText(
+        tr("%1 seleccionats").arg(Display::bytes(m_shared.session.selectedBytes())));
+    m_selectedFiles->setText(tr("%1 fitxers de demostració").arg(m_shared.session.selectedCount()));
+    // Drawn at half opacity while disabled.
+    const bool canReview = !m_shared.session.selected().isEmpty();
+    m_reviewButton->setEnabled(canReview);
+    // A tick changes the totals below the list, out of the person's way:
+    // they are told, and told when the step's button changes with them.
+    if (before.isEmpty() || before == m_selectedBytes->text())
+        return;
+    QStringList said{m_selectedBytes->text(), m_selectedFiles->text()};
+    if (canReview != couldReview)
+        said << Announcer::availability(m_reviewButton->text(), canReview);
+    Announcer::announce(this, Announcer::sentences(said));
 }
 
 QWidget *CleanupView::buildReview()
@@ -293,7 +335,7 @@ QWidget *CleanupView::buildReview()
     auto *card = new Card(22);
     auto *inner = card->contentLayout();
     inner->setSpacing(18);
-    inner->addWidget(new SectionTitle(tr("Abans de confirmar")));
+    inner->addWidget(summarised(new SectionTitle(tr("Abans de confirmar"))));
     for (const Candidate &candidate : m_shared.session.selected()) {
         auto *row = new QHBoxLayout;
         auto *names = new QVBoxLayout;
@@ -315,9 +357,9 @@ QWidget *CleanupView::buildReview()
         row->addLayout(right);
         inner->addLayout(row);
     }
-    inner->addWidget(
-        new DetailLine(tr("Espai estimat"), Display::bytes(m_shared.session.selectedBytes())));
-    inner->addWidget(new DetailLine(tr("Espai real recuperat"), QStringLiteral("0 B")));
+    inner->addWidget(summarised(
+        new DetailLine(tr("Espai estimat"), Display::bytes(m_shared.session.selectedBytes()))));
+    inner->addWidget(summarised(new DetailLine(tr("Espai real recuperat"), QStringLiteral("0 B"))));
     stack->addWidget(card);
 
     stack->addWidget(new InfoNote(tr("Aquesta confirmació només completa el flux visual. Cap "
@@ -329,6 +371,7 @@ QWidget *CleanupView::buildReview()
     connect(back, &QuietButton::clicked, this, [this] { m_shared.session.backToResults(); });
     auto *proceed = new PrimaryButton(tr("Continua amb la simulació"));
     connect(proceed, &PrimaryButton::clicked, this, &CleanupView::askConfirmation);
+    m_firstAction = proceed;
     actions->addWidget(back);
     actions->addWidget(proceed);
     actions->addStretch(1);
@@ -345,19 +388,20 @@ QWidget *CleanupView::buildCompleted()
 
     auto *seal = new SymbolView("checkmark.seal"_symbol, 48, Palette::Role::accent);
     stack->addWidget(seal, 0, Qt::AlignHCenter);
-    auto *title = new TextLabel(tr("Demostració completada."), Fonts::ui(28, QFont::DemiBold),
-                                Palette::Role::ink);
+    auto *title = summarised(new TextLabel(tr("Demostració completada."),
+                                           Fonts::ui(28, QFont::DemiBold), Palette::Role::ink));
     title->setAlignment(Qt::AlignHCenter);
     stack->addWidget(title);
-    auto *unchanged =
-        new TextLabel(tr("No s’ha modificat cap fitxer."), Fonts::ui(16), Palette::Role::ink);
+    auto *unchanged = summarised(
+        new TextLabel(tr("No s’ha modificat cap fitxer."), Fonts::ui(16), Palette::Role::ink));
     unchanged->setAlignment(Qt::AlignHCenter);
     stack->addWidget(unchanged);
-    auto *summary = new TextLabel(tr("Has revisat %1 fitxers de mostra, amb un total estimat de "
-                                     "%2. L’espai del disc no ha canviat.")
-                                      .arg(m_shared.session.completedCount())
-                                      .arg(Display::bytes(m_shared.session.completedBytes())),
-                                  Fonts::ui(13), Palette::Role::ink);
+    auto *summary =
+        summarised(new TextLabel(tr("Has revisat %1 fitxers de mostra, amb un total estimat de "
+                                    "%2. L’espai del disc no ha canviat.")
+                                     .arg(m_shared.session.completedCount())
+                                     .arg(Display::bytes(m_shared.session.completedBytes())),
+                                 Fonts::ui(13), Palette::Role::ink));
     summary->setAlignment(Qt::AlignHCenter);
     summary->setWordWrap(true);
     stack->addWidget(summary);
@@ -368,6 +412,7 @@ QWidget *CleanupView::buildCompleted()
     auto *history = new PrimaryButton(tr("Consulta l’historial"));
     connect(history, &PrimaryButton::clicked, this,
             [this] { m_shared.navigation.setSelection(Section::history); });
+    m_firstAction = history;
     auto *again = new QuietButton(tr("Repeteix la demostració"));
     connect(again, &QuietButton::clicked, this, [this] { m_shared.startScan(); });
     actions->addWidget(history);

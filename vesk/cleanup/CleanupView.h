@@ -10,6 +10,7 @@
 
 #include <QMessageBox>
 #include <QPointer>
+#include <QString>
 
 class QVBoxLayout;
 
@@ -54,11 +55,23 @@ private:
     QWidget *buildReview();
     QWidget *buildCompleted();
     void showSelection();
+    // What a screen reader hears of a step that has just appeared: the step
+    // reached, when it changed, then the step's title and totals as shown.
+    QString stepSummary(bool stepChanged) const;
+    // Marks `widget` as part of the current step's summary; returns it.
+    template <typename W> W *summarised(W *widget)
+    {
+        m_summary << widget;
+        return widget;
+    }
 
     SharedObjects m_shared;
     StepIndicator *m_steps;
     QVBoxLayout *m_body;
     QPointer<QWidget> m_phaseView;
+    // The control a person continues with when the step appears.
+    QPointer<QWidget> m_firstAction;
+    QList<QPointer<QWidget>> m_summary;
     QList<CandidateRow *> m_rows;
     TextLabel *m_selectedBytes = nullptr;
     TextLabel *m_selectedFiles = nullptr;

@@ -29,8 +29,9 @@ ScanningCard::ScanningCard(DemoSession &session, SystemAppearance &system, QWidg
     auto *top = new QHBoxLayout;
     auto *titles = new QVBoxLayout;
     titles->setSpacing(6);
-    titles->addWidget(new TextLabel(tr("Observant les dades de mostra…"),
-                                    Fonts::ui(23, QFont::DemiBold), Palette::Role::ink));
+    m_title = new TextLabel(tr("Observant les dades de mostra…"), Fonts::ui(23, QFont::DemiBold),
+                            Palette::Role::ink);
+    titles->addWidget(m_title);
     m_stage = new TextLabel(QString(), Fonts::ui(13), Palette::Role::secondary);
     titles->addWidget(m_stage);
     top->addLayout(titles, 1);
@@ -56,9 +57,8 @@ ScanningCard::ScanningCard(DemoSession &session, SystemAppearance &system, QWidg
 
     m_animation.setDuration(animationMs);
     m_animation.setEasingCurve(QEasingCurve::InOutQuad);
-    connect(&m_animation, &QVariantAnimation::valueChanged, this, [this](const QVariant &value) {
-        m_bar->setFraction(value.toDouble(), percentText(m_session.progress()));
-    });
+    connect(&m_animation, &QVariantAnimation::valueChanged, this,
+            [this](const QVariant &value) { m_bar->setDrawnFraction(value.toDouble()); });
     connect(&m_session, &DemoSession::progressChanged, this, &ScanningCard::refresh);
     refresh();
 }
@@ -96,12 +96,14 @@ void ScanningCard::refresh()
     }
     m_stages->setRows(rows);
 
+    // The value is read at once; only the drawing eases towards it.
     const double target = m_session.progress();
+    const double drawn = m_bar->drawnFraction();
     m_animation.stop();
-    if (m_system.prefersReducedMotion() || !isVisible()) {
-        m_bar->setFraction(target, percentText(target));
-    } else {
-        m_animation.setStartValue(m_bar->fraction());
+    m_bar->setFraction(target, percentText(target));
+    if (!m_system.prefersReducedMotion() && isVisible()) {
+        m_bar->setDrawnFraction(drawn);
+        m_animation.setStartValue(drawn);
         m_animation.setEndValue(target);
         m_animation.start();
     }

@@ -34,12 +34,14 @@ public:
     static QString percentText(double progress);
 
     GaugeBar *progressBar() const { return m_bar; }
+    TextLabel *title() const { return m_title; }
 
 private:
     void refresh();
 
     DemoSession &m_session;
     SystemAppearance &m_system;
+    TextLabel *m_title;
     TextLabel *m_stage;
     TextLabel *m_percent;
     GaugeBar *m_bar;

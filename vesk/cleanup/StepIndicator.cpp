@@ -35,9 +35,17 @@ void StepIndicator::setCurrentStep(int step)
     for (int i = 0; i < names.size(); ++i)
         read << QStringLiteral("%1 %2").arg(i + 1).arg(names.at(i));
     setAccessibleName(read.join(QStringLiteral(", ")));
-    setAccessibleDescription(
-        tr("Pas actual: %1 de %2, %3").arg(step + 1).arg(names.size()).arg(names.value(step)));
+    setAccessibleDescription(currentStepText());
     update();
+}
+
+QString StepIndicator::currentStepText() const
+{
+    const QStringList names = stepNames();
+    return tr("Pas actual: %1 de %2, %3")
+        .arg(m_current + 1)
+        .arg(names.size())
+        .arg(names.value(m_current));
 }
 
 QSize StepIndicator::sizeHint() const

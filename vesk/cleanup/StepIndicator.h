@@ -19,6 +19,8 @@ public:
     explicit StepIndicator(QWidget *parent = nullptr);
 
     int currentStep() const { return m_current; }
+    // The current step as it is read: "Pas actual: 2 de 4, Entén".
+    QString currentStepText() const;
     void setCurrentStep(int step);
     QSize sizeHint() const override;
 
