@@ -236,6 +236,21 @@
         <source>Components</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vesk::ApplicationSummary</name>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vesk::ApplicationsView</name>
@@ -335,6 +350,10 @@
     </message>
     <message>
         <source>Detalls de %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1476,6 +1495,13 @@ Cap canvi al teu Mac.</source>
     </message>
     <message>
         <source>Amaga l’exemple</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vesk::ProcessRow</name>
+    <message>
+        <source>%1: %2, %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -3,6 +3,7 @@
 
 #include "DetailLine.h"
 
+#include "DesignSystem/accessibility/AccessibleFactory.h"
 #include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/text/TextLabel.h"
 
@@ -13,6 +14,7 @@ namespace vesk {
 DetailLine::DetailLine(const QString &title, const QString &value, QWidget *parent)
     : QWidget(parent)
 {
+    AccessibleFactory::install();
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 5, 0, 5);
     auto *key = new TextLabel(title, Fonts::ui(13), Palette::Role::secondary);
@@ -24,7 +26,6 @@ DetailLine::DetailLine(const QString &title, const QString &value, QWidget *pare
     // only when the row is really too narrow.
     layout->addWidget(key, 0, Qt::AlignTop);
     layout->addWidget(shown, 1);
-    // A screen reader hears the pair as one line.
     setAccessibleName(title + QStringLiteral(": ") + value);
 }
 

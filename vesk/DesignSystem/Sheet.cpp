@@ -3,7 +3,12 @@
 
 #include "Sheet.h"
 
+#include "CapsuleLabel.h"
+#include "DesignSystem/accessibility/Announcer.h"
 #include "PrimaryButton.h"
+
+#include <QAbstractScrollArea>
+#include <QAccessible>
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -58,9 +63,41 @@ void Sheet::fitWindow(QWidget *scrolling)
     layout()->invalidate();
 }
 
+bool Sheet::insideList(const QWidget *widget) const
+{
+    for (const QWidget *w = widget->parentWidget(); w && w != this; w = w->parentWidget()) {
+        if (qobject_cast<const QAbstractScrollArea *>(w))
+            return true;
+    }
+    return false;
+}
+
+QStringList Sheet::facts() const
+{
+    QStringList read;
+    // Children are listed in the order they were made, which is the order
+    // the sheets lay them out in.
+    const QList<QWidget *> widgets = findChildren<QWidget *>();
+    for (QWidget *widget : widgets) {
+        // A list's rows are heard one by one as the focus goes through them.
+        if (widget->isHidden() || insideList(widget))
+            continue;
+        const QAccessibleInterface *node = QAccessible::queryAccessibleInterface(widget);
+        if (qobject_cast<CapsuleLabel *>(widget) || (node && node->role() == QAccessible::ListItem))
+            read << Announcer::spokenText(widget);
+    }
+    return read;
+}
+
+void Sheet::describeFacts()
+{
+    setAccessibleDescription(Announcer::sentences(facts()));
+}
+
 void Sheet::setVisible(bool visible)
 {
     if (visible && !isVisible()) {
+        describeFacts();
         const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
         int height = layout()->totalHeightForWidth(m_width);
         if (owner)

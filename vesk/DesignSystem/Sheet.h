@@ -12,6 +12,11 @@ namespace vesk {
 // A sheet of its window: window-modal (a real sheet on macOS), a fixed width,
 // on the page background, deleted once closed. Escape closes it, as does the
 // "Tanca" button that closes most sheets.
+//
+// Opening a dialog, a screen reader reads its title and its sentences, but
+// not the short marks and lines around them ("Baix risc", "Mida: 90 GB"):
+// the sheet's accessible description holds those facts (facts()), so they
+// are heard with the title.
 class Sheet : public QDialog
 {
     Q_OBJECT
@@ -29,12 +34,19 @@ public:
     // sheet, sized by its content, fits the window it belongs to.
     void fitWindow(QWidget *scrolling);
 
+    // The badges and the detail lines the sheet shows, as read, in order.
+    QStringList facts() const;
+    // Reads the facts again into the description, after the content changed.
+    void describeFacts();
+
     // Shown as tall as its content at its width, never taller than the
     // window it belongs to: Qt's own first sizing of a window stops at two
     // thirds of the screen.
     void setVisible(bool visible) override;
 
 private:
+    bool insideList(const QWidget *widget) const;
+
     int m_width;
     int m_padding;
     QVBoxLayout *m_layout;

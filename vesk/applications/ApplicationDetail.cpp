@@ -3,6 +3,7 @@
 
 #include "ApplicationDetail.h"
 
+#include "ApplicationSummary.h"
 #include "DesignSystem/FocusHandoff.h"
 #include "DesignSystem/HorizontalRule.h"
 #include "DesignSystem/Icons.h"
@@ -12,8 +13,10 @@
 #include "DesignSystem/QuietButton.h"
 #include "DesignSystem/RiskBadge.h"
 #include "DesignSystem/SymbolView.h"
+#include "DesignSystem/accessibility/Announcer.h"
 #include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/text/TextLabel.h"
+#include "LockedCheckBox.h"
 #include "VeskCore/CheckedMath.h"
 #include "VeskCore/DemoSession.h"
 #include "VeskCore/Display.h"
@@ -99,6 +102,7 @@ void ApplicationDetail::back()
 void ApplicationDetail::rebuild()
 {
     const bool hadFocus = FocusHandoff::isInside(m_body);
+    const bool firstBuild = !m_body;
     if (m_body) {
         // The old body may hold the button that caused this change.
         contentLayout()->removeWidget(m_body);
@@ -107,6 +111,7 @@ void ApplicationDetail::rebuild()
     }
     m_total = nullptr;
     m_primary = nullptr;
+    m_firstAction = nullptr;
 
     auto *body = new QWidget(this);
     auto *stack = new QVBoxLayout(body);
@@ -118,11 +123,9 @@ void ApplicationDetail::rebuild()
     stack->addWidget(new ModalHeader(m_app.name, subtitle));
     QWidget *list = nullptr;
     if (m_completed) {
-        stack->addWidget(new InfoNote(tr("Cap aplicació desinstal·lada. Cap fitxer modificat. "
-                                         "S’ha afegit un registre de demostració a l’historial."),
-                                      "checkmark.seal"_symbol));
+        stack->addWidget(new InfoNote(completionNote(), "checkmark.seal"_symbol));
     } else {
-        addSummary(stack);
+        stack->addWidget(new ApplicationSummary(m_app));
         list = addComponentList(stack);
         addGuidance(stack);
         m_total = new TextLabel(QString(), Fonts::ui(13, QFont::Medium), Palette::Role::ink);
@@ -136,20 +139,42 @@ void ApplicationDetail::rebuild()
     refreshSelection();
     fitWindow(list);
     adjustSize();
-    if (hadFocus)
+    describeFacts();
+    // The button used went with its step: the keyboard carries on with the
+    // new step's action, and a screen reader hears what the step holds.
+    if (hadFocus && !(m_firstAction && FocusHandoff::give(m_firstAction)))
         FocusHandoff::toFirstControl(body);
+    if (!firstBuild && isVisible())
+        Announcer::announce(this, stepSummary(subtitle));
 }
 
-void ApplicationDetail::addSummary(QVBoxLayout *stack)
+QString ApplicationDetail::stepSummary(const QString &subtitle) const
 {
-    auto *summary = new QHBoxLayout;
-    summary->setSpacing(7);
-    summary->addWidget(new SymbolView(m_app.symbol, 14, Palette::Role::ink));
-    summary->addWidget(new TextLabel(m_app.developer, Fonts::ui(13), Palette::Role::ink));
-    summary->addStretch(1);
-    summary->addWidget(new TextLabel(Display::bytes(m_app.totalBytes()),
-                                     Fonts::ui(13, QFont::DemiBold), Palette::Role::ink));
-    stack->addLayout(summary);
+    QStringList said{subtitle};
+    if (m_completed) {
+        said << completionNote();
+        return Announcer::sentences(said);
+    }
+    if (m_reviewing) {
+        for (const Candidate &component : chosen())
+            said << componentLine(component);
+    }
+    if (m_total)
+        said << m_total->text();
+    return Announcer::sentences(said);
+}
+
+QString ApplicationDetail::componentLine(const Candidate &component) const
+{
+    return tr("%1: %2, %3")
+        .arg(component.name, Display::bytes(component.bytes),
+             RiskBadge::title(m_app.protected_ ? Risk::protected_ : component.risk));
+}
+
+QString ApplicationDetail::completionNote()
+{
+    return tr("Cap aplicació desinstal·lada. Cap fitxer modificat. S’ha afegit un registre de "
+              "demostració a l’historial.");
 }
 
 QWidget *ApplicationDetail::addComponentList(QVBoxLayout *stack)
@@ -198,6 +223,8 @@ void ApplicationDetail::addActions(QVBoxLayout *stack)
     auto *close = new QuietButton(m_completed ? tr("Tanca") : tr("Cancel·la"));
     connect(close, &QuietButton::clicked, this, &QDialog::reject);
     actions->addWidget(close);
+    if (m_completed)
+        m_firstAction = close;
     if (m_reviewing && !m_completed) {
         auto *backButton = new QuietButton(tr("Enrere"));
         connect(backButton, &QuietButton::clicked, this, &ApplicationDetail::back);
@@ -209,6 +236,8 @@ void ApplicationDetail::addActions(QVBoxLayout *stack)
             new PrimaryButton(m_reviewing ? tr("Confirma la simulació") : tr("Revisa la selecció"));
         connect(m_primary, &PrimaryButton::clicked, this, &ApplicationDetail::advance);
         actions->addWidget(m_primary);
+        if (m_reviewing)
+            m_firstAction = m_primary;
     }
     stack->addLayout(actions);
 }
@@ -221,22 +250,30 @@ QWidget *ApplicationDetail::buildComponent(const Candidate &component)
     stack->setSpacing(7);
     auto *row = new QHBoxLayout;
     row->setSpacing(10);
+    const Risk risk = m_app.protected_ ? Risk::protected_ : component.risk;
     if (m_reviewing) {
         row->addWidget(
             new TextLabel(component.name, Fonts::ui(12, QFont::Medium), Palette::Role::ink));
     } else {
-        auto *box = new QCheckBox(component.name);
+        QCheckBox *box = nullptr;
+        if (m_app.protected_ || component.risk == Risk::protected_) {
+            box = new LockedCheckBox(component.name);
+        } else {
+            box = new QCheckBox(component.name);
+            box->setChecked(m_selectedIDs.contains(component.id));
+            const QString id = component.id;
+            connect(box, &QCheckBox::toggled, this, [this, id](bool on) { setTicked(id, on); });
+        }
         box->setFont(Fonts::ui(12));
-        box->setChecked(m_selectedIDs.contains(component.id));
-        box->setEnabled(!m_app.protected_ && component.risk != Risk::protected_);
-        const QString id = component.id;
-        connect(box, &QCheckBox::toggled, this, [this, id](bool on) { setTicked(id, on); });
+        // The size and the badge beside it travel with the box.
+        box->setAccessibleDescription(
+            tr("%1, %2").arg(Display::bytes(component.bytes), RiskBadge::title(risk)));
         row->addWidget(box);
     }
     row->addStretch(1);
     row->addWidget(
         new TextLabel(Display::bytes(component.bytes), Fonts::ui(12), Palette::Role::ink));
-    row->addWidget(new RiskBadge(m_app.protected_ ? Risk::protected_ : component.risk));
+    row->addWidget(new RiskBadge(risk));
     stack->addLayout(row);
     auto *reason = new TextLabel(component.reason, Fonts::ui(11), Palette::Role::secondary);
     reason->setWordWrap(true);
@@ -251,10 +288,22 @@ void ApplicationDetail::refreshSelection()
     qint64 total = 0;
     for (const Candidate &component : picked)
         total = saturatingAdd(total, component.bytes);
-    if (m_total)
-        m_total->setText(tr("Total seleccionat: %1").arg(Display::bytes(total)));
-    if (m_primary)
-        m_primary->setEnabled(!picked.isEmpty()); // half transparent while disabled
+    if (!m_total)
+        return;
+    const QString before = m_total->text();
+    m_total->setText(tr("Total seleccionat: %1").arg(Display::bytes(total)));
+    if (!m_primary)
+        return;
+    const bool couldAdvance = m_primary->isEnabled();
+    m_primary->setEnabled(!picked.isEmpty()); // half transparent while disabled
+    // A tick changes the total below the list: it is told, and so is the
+    // button that comes and goes with it.
+    if (before.isEmpty() || before == m_total->text())
+        return;
+    QStringList said{m_total->text()};
+    if (couldAdvance != m_primary->isEnabled())
+        said << Announcer::availability(m_primary->text(), m_primary->isEnabled());
+    Announcer::announce(this, Announcer::sentences(said));
 }
 
 } // namespace vesk

@@ -46,13 +46,18 @@ public:
 
 private:
     void rebuild();
-    void addSummary(QVBoxLayout *stack);
     // Returns the scroll area that holds the list.
     QWidget *addComponentList(QVBoxLayout *stack);
     void addGuidance(QVBoxLayout *stack);
     void addActions(QVBoxLayout *stack);
     void refreshSelection();
     QWidget *buildComponent(const Candidate &component);
+    // What a screen reader hears of a step that has just appeared: its
+    // subtitle, then what it holds.
+    QString stepSummary(const QString &subtitle) const;
+    // A chosen component as the review reads it: "name: size, risk".
+    QString componentLine(const Candidate &component) const;
+    static QString completionNote();
 
     DemoApplication m_app;
     DemoSession &m_session;
@@ -62,6 +67,8 @@ private:
     QPointer<QWidget> m_body;
     TextLabel *m_total = nullptr;
     PrimaryButton *m_primary = nullptr;
+    // The control a person continues with when the step appears.
+    QPointer<QWidget> m_firstAction;
     QPointer<QMessageBox> m_confirmation;
 };
 

@@ -23,8 +23,11 @@ CandidateRow::CandidateRow(const Candidate &candidate, QWidget *parent)
     row->setContentsMargins(0, 6, 0, 6);
     row->setSpacing(12);
 
-    // The label is hidden; a screen reader still hears which candidate it is.
+    // The label is hidden; a screen reader still hears which candidate it is,
+    // and the risk and size the row shows beside it.
     m_check->setAccessibleName(candidate.name);
+    m_check->setAccessibleDescription(
+        tr("%1, %2").arg(RiskBadge::title(candidate.risk), Display::bytes(candidate.bytes)));
     m_check->setEnabled(candidate.selectable());
     connect(m_check, &QCheckBox::clicked, this, [this] { emit toggled(m_candidate); });
     row->addWidget(m_check);

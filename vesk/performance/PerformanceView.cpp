@@ -19,6 +19,7 @@
 #include "DesignSystem/SymbolView.h"
 #include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/text/TextLabel.h"
+#include "ProcessRow.h"
 #include "VeskCore/DemoSession.h"
 
 #include <QComboBox>
@@ -156,20 +157,8 @@ void PerformanceView::showProcesses()
     for (const DemoProcess &process :
          processes(m_shared.session.data().processes(), m_processFilter->currentText())) {
         m_shownProcesses << process.name;
-        auto *row = new QWidget;
-        auto *layout = new QHBoxLayout(row);
-        layout->setContentsMargins(0, 5, 0, 5);
-        layout->setSpacing(10);
-        layout->addWidget(new SymbolView("app"_symbol, 13, Palette::Role::accent));
-        layout->addWidget(new TextLabel(process.name, Fonts::ui(12), Palette::Role::ink), 1);
-        layout->addWidget(new TextLabel(cpuText(process.cpu), Fonts::ui(12), Palette::Role::ink));
-        auto *memory = new TextLabel(process.memory, Fonts::ui(12), Palette::Role::secondary);
-        memory->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        memory->setFixedWidth(85);
-        layout->addWidget(memory);
-        row->setAccessibleName(process.name);
-        row->setAccessibleDescription(cpuText(process.cpu) + QStringLiteral(", ") + process.memory);
-        m_processRows->addWidget(row);
+        m_processRows->addWidget(
+            new ProcessRow(process.name, cpuText(process.cpu), process.memory));
         m_processRows->addWidget(new HorizontalRule(Palette::Role::secondary, 0.15));
     }
 }

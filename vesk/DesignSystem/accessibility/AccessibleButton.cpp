@@ -84,9 +84,16 @@ QString AccessibleButton::text(QAccessible::Text t) const
     return QAccessibleWidget::text(t);
 }
 
+bool AccessibleButton::usable() const
+{
+    const auto *kind = qobject_cast<const AccessibleKind *>(static_cast<const QObject *>(button()));
+    return widget()->isEnabled() && !(kind && kind->readsAsUnavailable());
+}
+
 QAccessible::State AccessibleButton::state() const
 {
     QAccessible::State s = QAccessibleWidget::state();
+    s.disabled = !usable();
     const QAbstractButton *b = button();
     s.pressed = b->isDown();
     if (b->isCheckable()) {
@@ -106,7 +113,7 @@ QAccessible::State AccessibleButton::state() const
 QStringList AccessibleButton::actionNames() const
 {
     QStringList names;
-    if (widget()->isEnabled()) {
+    if (usable()) {
         if (button()->isCheckable())
             names << toggleAction();
         names << pressAction();
@@ -117,7 +124,7 @@ QStringList AccessibleButton::actionNames() const
 void AccessibleButton::doAction(const QString &actionName)
 {
     if (actionName == pressAction() || actionName == toggleAction()) {
-        if (widget()->isEnabled())
+        if (usable())
             button()->click();
         return;
     }

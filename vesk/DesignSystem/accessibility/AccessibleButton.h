@@ -41,6 +41,8 @@ public:
 
 private:
     QAbstractButton *button() const;
+    // Whether the button can be used: enabled, and not one that only reads.
+    bool usable() const;
     std::unique_ptr<PaintedTextNodes> m_painted;
 };
 

@@ -24,6 +24,9 @@ public:
     // Whether the widget reads as one node, its own name saying all its
     // children show (a figure set in two sizes).
     virtual bool readsAsOne() const { return false; }
+    // Whether a control reads as unavailable although it takes the focus:
+    // shown, reachable by Tab and heard, but it cannot be used.
+    virtual bool readsAsUnavailable() const { return false; }
 
     // A text the widget paints itself, where it paints it (in the widget's
     // coordinates). Each is read as a node of its own, as a label would be.

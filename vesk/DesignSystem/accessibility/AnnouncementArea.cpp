@@ -19,8 +19,11 @@ AnnouncementArea::AnnouncementArea(QWidget *window) : QWidget(window)
     show();
 }
 
-AnnouncementArea *AnnouncementArea::of(QWidget *window)
+AnnouncementArea *AnnouncementArea::of(QWidget *widget)
 {
+    QWidget *window = widget->window();
+    while (window->parentWidget())
+        window = window->parentWidget()->window();
     auto *area = window->findChild<AnnouncementArea *>(QString(), Qt::FindDirectChildrenOnly);
     return area ? area : new AnnouncementArea(window);
 }

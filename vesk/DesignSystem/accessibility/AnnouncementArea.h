@@ -29,8 +29,11 @@ class AnnouncementArea : public QWidget, public AccessibleKind
 public:
     QAccessible::Role accessibleRole() const override { return QAccessible::StatusBar; }
 
-    // The area of `window`, made the first time it is asked for.
-    static AnnouncementArea *of(QWidget *window);
+    // The area that speaks for `widget`: the one of the window that owns its
+    // window (a sheet's or an alert's parent window), made when first asked.
+    // Not the sheet's own: a screen reader reads a dialog again, all of it,
+    // before any notification inside it.
+    static AnnouncementArea *of(QWidget *widget);
 
     // Shows `message` once the current turn of the event loop is over,
     // after whatever else was said in it.

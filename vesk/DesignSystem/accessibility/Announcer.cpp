@@ -19,7 +19,7 @@ void announce(QWidget *source, const QString &message)
     QAccessibleAnnouncementEvent event(source, message);
     QAccessible::updateAccessibility(&event);
 #else
-    AnnouncementArea::of(source->window())->say(message);
+    AnnouncementArea::of(source)->say(message);
 #endif
 }
 
