@@ -71,11 +71,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>, %1: %2</source>
+        <source>. Escala: %1. Temps: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>. Escala: %1. Temps: %2</source>
+        <source>%1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -304,10 +304,6 @@
     </message>
     <message>
         <source>Sense ús recent · dada de mostra</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Esborra la cerca</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -972,6 +968,14 @@
         <source>Retira de l’exemple</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Exclusió afegida: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exclusió retirada: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vesk::GeneralTab</name>
@@ -1552,6 +1556,17 @@ Cap canvi al teu Mac.</source>
     </message>
     <message>
         <source>%1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vesk::SearchField</name>
+    <message>
+        <source>Esborra la cerca</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cerca esborrada</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

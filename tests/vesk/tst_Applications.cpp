@@ -92,6 +92,10 @@ void tst_Applications::typingKeepsFocusAndCursor()
     QVERIFY(view->searchField()->hasFocus());
     QCOMPARE(view->searchField()->cursorPosition(), 3);
     QCOMPARE(view->shownIds(), QStringList{u"ona"_s});
+    // Escape empties the field, as a search field does, and leaves the focus.
+    QTest::keyClick(view->searchField(), Qt::Key_Escape);
+    QVERIFY(view->searchField()->text().isEmpty() && view->searchField()->hasFocus());
+    QCOMPARE(view->shownIds().size(), 6);
     QCOMPARE(ApplicationsView::splitText(app->session().data().applications().first()),
              QStringLiteral("38 GB + 6 GB"));
 }

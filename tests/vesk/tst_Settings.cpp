@@ -8,6 +8,7 @@
 
 #include "DesignSystem/text/TextLabel.h"
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -53,6 +54,7 @@ private slots:
     void initTestCase() { TestApp::prepareApplication(); }
     void categoryTogglesStayInMemory();
     void exclusionsEditor();
+    void exclusionsKeepTheFocus();
     void oneWindowStartingAtGeneral();
     void unknownTabShowsAbout();
     void aChoiceTheDiskRefusesIsSaidQuietly();
@@ -81,6 +83,53 @@ void tst_Settings::categoryTogglesStayInMemory()
     // A change from elsewhere shows in the toggles.
     app->preferences().setCategoryExcluded(QStringLiteral("Aplicacions"), false);
     QVERIFY(findByText<QCheckBox>(view, QStringLiteral("Aplicacions"))->isChecked());
+}
+
+namespace {
+// What Tab reaches inside `page`, in order, as each control reads.
+QStringList tabOrder(QWidget *page)
+{
+    QStringList order;
+    QWidget *start = page->window()->focusWidget();
+    for (QWidget *w = start->nextInFocusChain(); w != start; w = w->nextInFocusChain()) {
+        if (page->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisible() &&
+            w->isEnabled()) {
+            // A row's button is told apart by its description, the row's name.
+            const QAccessibleInterface *node = QAccessible::queryAccessibleInterface(w);
+            const QString description = node->text(QAccessible::Description);
+            order << (description.isEmpty() ? node->text(QAccessible::Name) : description);
+        }
+    }
+    return order;
+}
+} // namespace
+
+// From the keyboard: Tab goes through the page as it is shown, and a row
+// added or removed keeps the focus in the page, on the row that is there.
+void tst_Settings::exclusionsKeepTheFocus()
+{
+    TestApp app;
+    SettingsView *view = openSettings(app, QStringLiteral("Exclusions"));
+    QVERIFY(QTest::qWaitForWindowActive(view));
+    view->findChildren<QAbstractButton *>().constFirst()->setFocus(Qt::TabFocusReason);
+    QWidget *page = view->currentPage();
+    QTRY_COMPARE(tabOrder(page), (QStringList{u"Documents personals"_s, u"Recursos compartits"_s,
+                                              u"Exemple"_s, u"Afegeix"_s}));
+
+    const auto focused = [view] {
+        return view->focusWidget();
+    };
+    QAbstractButton *add = findByText<QAbstractButton>(view, QStringLiteral("Afegeix"));
+    add->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(add, Qt::Key_Space);
+    QTRY_COMPARE(focused()->accessibleDescription(), u"Arxiu familiar"_s);
+    QTest::keyClick(focused(), Qt::Key_Space); // removes it again
+    QTRY_COMPARE(focused()->accessibleDescription(), u"Documents personals"_s);
+    QTest::keyClick(focused(), Qt::Key_Space);
+    QTRY_COMPARE(focused()->accessibleDescription(), u"Recursos compartits"_s);
+    QTest::keyClick(focused(), Qt::Key_Space); // the last one: the focus goes to "Afegeix"
+    QTRY_COMPARE(focused(), add);
+    QVERIFY(view->exclusions().isEmpty());
 }
 
 void tst_Settings::exclusionsEditor()

@@ -3,7 +3,10 @@
 
 #include "DesignSystem/Picker.h"
 
+#include "DesignSystem/accessibility/AccessibleFactory.h"
+
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 
@@ -11,6 +14,8 @@ namespace vesk {
 
 Picker::Picker(QWidget *parent) : QComboBox(parent)
 {
+    AccessibleFactory::install();
+    view()->installEventFilter(this);
     // The list keeps its selection model for the picker's life: the items
     // are added to the picker's own model, never a new one.
     connect(view()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -36,6 +41,25 @@ void Picker::keyPressEvent(QKeyEvent *event)
         break;
     }
     QComboBox::keyPressEvent(event);
+}
+
+bool Picker::eventFilter(QObject *watched, QEvent *event)
+{
+    // Queued, to follow the list's own announcement of itself.
+    if (watched == view() && event->type() == QEvent::FocusIn)
+        QMetaObject::invokeMethod(this, &Picker::announceCurrentEntry, Qt::QueuedConnection);
+    return QComboBox::eventFilter(watched, event);
+}
+
+void Picker::announceCurrentEntry()
+{
+    const QModelIndex current = view()->currentIndex();
+    if (!QAccessible::isActive() || !view()->hasFocus() || !current.isValid())
+        return;
+    // A list's accessible children are its rows, in order.
+    QAccessibleEvent focus(view(), QAccessible::Focus);
+    focus.setChild(current.row());
+    QAccessible::updateAccessibility(&focus);
 }
 
 void Picker::chooseSelected(const QItemSelection &selected)

@@ -20,6 +20,10 @@ namespace vesk {
 // on a Mac: the change is then made in the list, where a screen reader
 // reads every entry it passes (a closed combo box's new value never reaches
 // one through Qt 6.4's bridge).
+//
+// A screen reader hears it as its title, then the chosen entry
+// (AccessiblePicker); its open list says the chosen entry after itself, as
+// the list takes the focus before its current entry is known.
 class Picker : public QComboBox
 {
     Q_OBJECT
@@ -29,9 +33,11 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void chooseSelected(const QItemSelection &selected);
+    void announceCurrentEntry();
 };
 
 } // namespace vesk

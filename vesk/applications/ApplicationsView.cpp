@@ -19,6 +19,7 @@
 #include "DesignSystem/SymbolView.h"
 #include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/text/TextLabel.h"
+#include "SearchField.h"
 #include "VeskCore/DemoFilters.h"
 #include "VeskCore/DemoSession.h"
 #include "VeskCore/Display.h"
@@ -27,7 +28,6 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace vesk {
@@ -42,8 +42,9 @@ QString title(const char *context, const QString &raw)
 } // namespace
 
 ApplicationsView::ApplicationsView(SharedObjects shared, QWidget *parent)
-    : Page(shared.preferences, parent), m_shared(shared), m_search(new QLineEdit),
-      m_sort(new Picker), m_rows(new QVBoxLayout)
+    : Page(shared.preferences, parent), m_shared(shared),
+      m_search(new SearchField(tr("Cerca una aplicació"))), m_sort(new Picker),
+      m_rows(new QVBoxLayout)
 {
     addWidget(new PageHeader(tr("QUEDA’T AMB EL QUE T’APORTA"), tr("Les teves eines, en ordre."),
                              tr("Un inventari fictici per explorar les aplicacions i entendre les "
@@ -51,12 +52,6 @@ ApplicationsView::ApplicationsView(SharedObjects shared, QWidget *parent)
 
     auto *controls = new QHBoxLayout;
     controls->setSpacing(16);
-    m_search->setPlaceholderText(tr("Cerca una aplicació"));
-    m_search->setAccessibleName(tr("Cerca una aplicació"));
-    m_search->setClearButtonEnabled(true);
-    // Qt's clear button is a tool button of its own, unnamed.
-    for (QToolButton *clear : m_search->findChildren<QToolButton *>())
-        clear->setAccessibleName(tr("Esborra la cerca"));
     m_search->setMaximumWidth(260);
     m_search->setFont(Fonts::ui(13));
     controls->addWidget(m_search, 1);

@@ -35,9 +35,12 @@ ActivityChart::ActivityChart(QWidget *parent) : QWidget(parent)
 void ActivityChart::setSeries(const QList<PerformancePoint> &samples, const QString &metric)
 {
     const auto before = int(paintedTexts().size());
+    const auto samplesBefore = m_samples.size();
     m_samples = samples;
     m_metric = metric;
     describe();
+    if (m_samples.size() != samplesBefore)
+        AccessibleFactory::notifyItemsChanged(this);
     AccessibleFactory::notifyPaintedTextCount(this, before, int(paintedTexts().size()));
     update();
 }
@@ -52,7 +55,8 @@ void ActivityChart::setSelectedId(std::optional<qint64> id)
     const auto count = int(paintedTexts().size());
     AccessibleFactory::notifyPaintedTextCount(this, before, count);
     if (count == before && m_selected)
-        AccessibleFactory::notifyPaintedTextChanged(this, count - 1); // the readout
+        AccessibleFactory::notifyPaintedTextChanged(this, 0); // the readout
+    AccessibleFactory::notifyCurrentItem(this);
     update();
     emit selectedIdChanged();
 }
@@ -78,15 +82,19 @@ QStringList ActivityChart::timeAxisLabels(const QList<PerformancePoint> &samples
     return labels;
 }
 
+QString ActivityChart::sampleText(const PerformancePoint &point) const
+{
+    return tr("%1: %2").arg(ActivitySeries::axisLabel(point.id),
+                            ActivitySeries::inspectorText(point, m_metric));
+}
+
 void ActivityChart::describe()
 {
+    // What the chart is, not where its inspector stands: the selected sample
+    // is read as the item it is. A screen reader drops a change to the
+    // description of the widget it is on (Qt 6.4 sends the object, not the
+    // text), and logs it as an error.
     QString text = tr("%1, %2 minuts").arg(m_metric).arg(m_samples.size());
-    for (const PerformancePoint &point : std::as_const(m_samples)) {
-        if (m_selected && point.id == *m_selected)
-            text += tr(", %1: %2")
-                        .arg(ActivitySeries::axisLabel(point.id),
-                             ActivitySeries::inspectorText(point, m_metric));
-    }
     // The axes as they are drawn, so the scale is read as it is seen.
     text += tr(". Escala: %1. Temps: %2")
                 .arg(valueAxisLabels(m_metric).join(QStringLiteral(", ")),
@@ -128,6 +136,25 @@ QList<AccessibleKind::PaintedText> ActivityChart::paintedTexts() const
                 QRect(int(pointFor(point).x()) - 30, int(plot.bottom()) + 4, 60, labelHeight - 4)};
     }
     return texts;
+}
+
+QList<AccessibleKind::PaintedText> ActivityChart::items() const
+{
+    QList<PaintedText> points;
+    for (const PerformancePoint &point : std::as_const(m_samples)) {
+        const QPointF at = pointFor(point);
+        points << PaintedText{sampleText(point), QRect(int(at.x()) - 6, int(at.y()) - 6, 12, 12)};
+    }
+    return points;
+}
+
+int ActivityChart::currentItem() const
+{
+    for (int i = 0; i < m_samples.size(); ++i) {
+        if (m_selected && m_samples.at(i).id == *m_selected)
+            return i;
+    }
+    return -1;
 }
 
 QRectF ActivityChart::readoutRect(const QRectF &plot, qreal x, const QSizeF &size)
@@ -259,13 +286,20 @@ void ActivityChart::mousePressEvent(QMouseEvent *event)
 
 void ActivityChart::keyPressEvent(QKeyEvent *event)
 {
-    if (m_samples.isEmpty() || (event->key() != Qt::Key_Left && event->key() != Qt::Key_Right)) {
+    const int key = event->key();
+    const bool moves =
+        key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Home || key == Qt::Key_End;
+    if (m_samples.isEmpty() || !moves || event->modifiers() & ~Qt::KeypadModifier) {
         QWidget::keyPressEvent(event);
         return;
     }
     const qint64 first = m_samples.first().id;
     const qint64 last = m_samples.last().id;
-    const qint64 step = event->key() == Qt::Key_Left ? -1 : 1;
+    if (key == Qt::Key_Home || key == Qt::Key_End) {
+        setSelectedId(key == Qt::Key_Home ? first : last);
+        return;
+    }
+    const qint64 step = key == Qt::Key_Left ? -1 : 1;
     const qint64 current = m_selected.value_or(step < 0 ? last + 1 : first - 1);
     setSelectedId(qBound(first, current + step, last));
 }

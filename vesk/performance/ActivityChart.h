@@ -15,8 +15,10 @@ namespace vesk {
 
 // The activity of one simulated resource: a smooth line over a soft green
 // area on a fixed scale, grid lines every four samples labelled "−N min",
-// and an inspector at the selected sample (mouse, click, or the arrow keys
-// when focused). Its accessible description says what it shows.
+// and an inspector at the selected sample (mouse, click, or the arrow keys,
+// Home and End when focused). Its accessible description says what it shows;
+// each sample is an item of its own ("−20 min: 49 %"), and a screen reader
+// is moved to the selected one as the inspector moves.
 class ActivityChart : public QWidget, public AccessibleKind
 {
     Q_OBJECT
@@ -26,6 +28,9 @@ public:
     QAccessible::Role accessibleRole() const override { return QAccessible::Chart; }
     // The axes' marks and the inspector's readout, each where it is drawn.
     QList<PaintedText> paintedTexts() const override;
+    // Every sample, read "time: value", at its point of the line.
+    QList<PaintedText> items() const override;
+    int currentItem() const override;
 
     explicit ActivityChart(QWidget *parent = nullptr);
 
@@ -59,6 +64,7 @@ private:
     QPointF pointFor(const PerformancePoint &point) const;
     void selectAt(qreal x);
     void describe();
+    QString sampleText(const PerformancePoint &point) const;
     // Where the inspector's readout is drawn, with its text.
     std::pair<QRectF, QString> readout() const;
 

@@ -66,7 +66,6 @@ PerformanceView::PerformanceView(SharedObjects shared, QWidget *parent)
     // No visible title: the name, and the description where the Linux
     // bridge reads a combo box's value as its name.
     m_range->setAccessibleName(tr("Període"));
-    m_range->setAccessibleDescription(tr("Període"));
     m_range->setFont(Fonts::ui(13));
     m_range->setFixedWidth(125);
     controls->addWidget(m_range);
@@ -88,7 +87,6 @@ PerformanceView::PerformanceView(SharedObjects shared, QWidget *parent)
     header->addWidget(new SectionTitle(tr("Aplicacions i processos")), 1);
     m_processFilter->addItems(processFilters());
     m_processFilter->setAccessibleName(tr("Tipus de procés"));
-    m_processFilter->setAccessibleDescription(tr("Tipus de procés"));
     m_processFilter->setFont(Fonts::ui(13));
     m_processFilter->setFixedWidth(160);
     header->addWidget(m_processFilter);

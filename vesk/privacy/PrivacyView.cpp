@@ -5,6 +5,7 @@
 
 #include "DesignSystem/AdaptiveGrid.h"
 #include "DesignSystem/Card.h"
+#include "DesignSystem/FocusHandoff.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/InfoNote.h"
 #include "DesignSystem/ModalHeader.h"
@@ -12,6 +13,7 @@
 #include "DesignSystem/QuietButton.h"
 #include "DesignSystem/SectionTitle.h"
 #include "DesignSystem/SymbolView.h"
+#include "DesignSystem/accessibility/Announcer.h"
 #include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/text/TextLabel.h"
 #include "VeskCore/DemoSession.h"
@@ -144,23 +146,38 @@ QWidget *PrivacyView::buildBrowserCard()
     m_reveal = new QuietButton(tr("Revisa l’exemple"));
     m_reveal->setEnabled(false); // half transparent until the opt-in
     stack->addWidget(m_reveal, 0, Qt::AlignLeft);
+    m_hide = new QuietButton(tr("Amaga l’exemple"));
+    m_hide->hide();
+    stack->addWidget(m_hide, 0, Qt::AlignLeft);
 
     connect(m_consent, &QCheckBox::toggled, this, [this](bool consent) {
         // Withdrawing consent hides the example at once.
         if (!consent)
             showBrowserRows(false);
         m_reveal->setEnabled(consent);
+        Announcer::announce(this, Announcer::availability(m_reveal->text(), consent));
     });
     connect(m_reveal, &QuietButton::clicked, this,
-            [this] { showBrowserRows(!m_showBrowser && m_consent->isChecked()); });
+            [this] { showBrowserRows(m_consent->isChecked()); });
+    connect(m_hide, &QuietButton::clicked, this, [this] { showBrowserRows(false); });
     return card;
 }
 
 void PrivacyView::showBrowserRows(bool shown)
 {
+    const bool revealed = shown && !m_showBrowser;
     m_showBrowser = shown;
     m_rows->parentWidget()->setVisible(shown);
-    m_reveal->setText(shown ? tr("Amaga l’exemple") : tr("Revisa l’exemple"));
+    QuietButton *now = shown ? m_hide : m_reveal;
+    QuietButton *before = shown ? m_reveal : m_hide;
+    const bool hadFocus = before->hasFocus();
+    now->show();
+    if (hadFocus)
+        FocusHandoff::give(now);
+    before->hide();
+    // The rows appear below the check box, away from the button.
+    if (revealed)
+        Announcer::announce(this, Announcer::sentences(browserRows()));
 }
 
 } // namespace vesk

@@ -43,7 +43,12 @@ private:
     SharedObjects m_shared;
     QCheckBox *m_consent = nullptr;
     QVBoxLayout *m_rows = nullptr;
+    // "Revisa l’exemple" and "Amaga l’exemple", one shown at a time: a
+    // screen reader follows the focus from one to the other, where it would
+    // drop the renaming of the button it is on (Qt 6.4's bridge sends the
+    // object, not the new name).
     QuietButton *m_reveal = nullptr;
+    QuietButton *m_hide = nullptr;
     bool m_showBrowser = false;
     QPointer<Sheet> m_sheet;
 };

@@ -4,14 +4,15 @@
 #include "ExclusionsTab.h"
 
 #include "DesignSystem/DetailLine.h"
+#include "DesignSystem/FocusHandoff.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/InfoNote.h"
-#include "DesignSystem/Layouts.h"
 #include "DesignSystem/LinkButton.h"
 #include "DesignSystem/Palette.h"
 #include "DesignSystem/QuietButton.h"
 #include "DesignSystem/SectionTitle.h"
 #include "DesignSystem/SymbolView.h"
+#include "DesignSystem/accessibility/Announcer.h"
 #include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/text/TextLabel.h"
 #include "SettingsForm.h"
@@ -45,25 +46,23 @@ ExclusionsTab::ExclusionsTab(QWidget *parent)
     m_exclusionRows->setContentsMargins(0, 0, 0, 0);
     m_exclusionRows->setSpacing(SettingsForm::spacing);
     stack->addWidget(rows);
+    // Made before the picker and its button, as they are shown: until the tab
+    // is in a window, its tab order is a ring, where "last, then first" is
+    // already true and cannot be asked for.
+    rebuildExclusionRows();
 
-    auto *example = SettingsForm::picker(exampleChoices());
+    m_example = SettingsForm::picker(exampleChoices());
     m_addExclusion = new QuietButton(tr("Afegeix"));
-    connect(example, &QComboBox::currentTextChanged, this, [this](const QString &text) {
+    connect(m_example, &QComboBox::currentTextChanged, this, [this](const QString &text) {
         m_excludedExample = text;
         m_addExclusion->setEnabled(!m_exclusions.contains(m_excludedExample));
     });
-    connect(m_addExclusion, &QPushButton::clicked, this, [this] {
-        if (m_exclusions.contains(m_excludedExample))
-            return;
-        m_exclusions.insert(m_excludedExample);
-        rebuildExclusionRows();
-    });
-    auto *addRow = SettingsForm::labelledRow(tr("Exemple"), example);
+    connect(m_addExclusion, &QPushButton::clicked, this, &ExclusionsTab::add);
+    auto *addRow = SettingsForm::labelledRow(tr("Exemple"), m_example);
     addRow->insertWidget(addRow->count() - 1, m_addExclusion);
     stack->addLayout(addRow);
     stack->addStretch(1);
-
-    rebuildExclusionRows();
+    m_addExclusion->setEnabled(!m_exclusions.contains(m_excludedExample));
 }
 
 QStringList ExclusionsTab::exclusions() const
@@ -73,9 +72,42 @@ QStringList ExclusionsTab::exclusions() const
     return sorted;
 }
 
-void ExclusionsTab::rebuildExclusionRows()
+void ExclusionsTab::add()
 {
-    Layouts::clear(m_exclusionRows);
+    const QString name = m_excludedExample;
+    if (m_exclusions.contains(name))
+        return;
+    m_exclusions.insert(name);
+    rebuildExclusionRows(name);
+    Announcer::announce(this, tr("Exclusió afegida: %1").arg(name));
+}
+
+void ExclusionsTab::remove(const QString &name)
+{
+    const QStringList before = exclusions();
+    const qsizetype at = before.indexOf(name);
+    if (at < 0)
+        return;
+    m_exclusions.remove(name);
+    // The focus goes on to the row that took its place, else the one above.
+    const QString next = before.value(at + 1, before.value(at - 1));
+    rebuildExclusionRows(next == name ? QString() : next);
+    Announcer::announce(this, tr("Exclusió retirada: %1").arg(name));
+}
+
+void ExclusionsTab::rebuildExclusionRows(const QString &focusName)
+{
+    const bool hadFocus = FocusHandoff::isInside(this);
+    // The old rows go once the focus has somewhere to be: hiding the one it
+    // is in would throw it out of the tab.
+    QList<QWidget *> old;
+    while (QLayoutItem *item = m_exclusionRows->takeAt(0)) {
+        if (item->widget())
+            old << item->widget();
+        delete item;
+    }
+    QWidget *focusTarget = nullptr;
+    QList<QWidget *> order;
     for (const QString &name : exclusions()) {
         auto *row = new QWidget;
         auto *layout = new QHBoxLayout(row);
@@ -84,19 +116,34 @@ void ExclusionsTab::rebuildExclusionRows()
         layout->addWidget(new SymbolView("lock"_symbol, 14, Palette::Role::secondary));
         layout->addWidget(new TextLabel(name, Fonts::ui(13), Palette::Role::ink));
         layout->addStretch(1);
-        auto *remove = new LinkButton(QString(), tr("Retira de l’exemple"), Fonts::ui(13),
-                                      Palette::Role::accent);
-        remove->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-        remove->setAccessibleDescription(name);
-        connect(remove, &LinkButton::clicked, this, [this, name] {
-            m_exclusions.remove(name);
-            rebuildExclusionRows();
-        });
-        layout->addWidget(remove);
+        auto *removal = new LinkButton(QString(), tr("Retira de l’exemple"), Fonts::ui(13),
+                                       Palette::Role::accent);
+        removal->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        removal->setAccessibleDescription(name);
+        connect(removal, &LinkButton::clicked, this, [this, name] { remove(name); });
+        layout->addWidget(removal);
         m_exclusionRows->addWidget(row);
+        row->show(); // now, not once the layout gets to it: the focus may go here
+        order << removal;
+        if (name == focusName)
+            focusTarget = removal;
     }
     m_exclusionRows->parentWidget()->setVisible(!m_exclusions.isEmpty());
-    m_addExclusion->setEnabled(!m_exclusions.contains(m_excludedExample));
+    if (m_addExclusion) {
+        m_addExclusion->setEnabled(!m_exclusions.contains(m_excludedExample));
+        // Tab goes through what is shown from the top: the rows, then the
+        // picker and its button (new rows join the end of the chain).
+        order << m_example << m_addExclusion;
+        for (qsizetype i = 1; i < order.size(); ++i)
+            QWidget::setTabOrder(order.at(i - 1), order.at(i));
+    }
+    if (hadFocus && !(focusTarget && FocusHandoff::give(focusTarget)) &&
+        !FocusHandoff::give(m_addExclusion))
+        FocusHandoff::give(m_example);
+    for (QWidget *widget : std::as_const(old)) {
+        widget->hide();
+        widget->deleteLater();
+    }
     emit exclusionsChanged();
 }
 

@@ -6,6 +6,7 @@
 #include <QSet>
 #include <QWidget>
 
+class QComboBox;
 class QPushButton;
 class QVBoxLayout;
 
@@ -29,11 +30,16 @@ signals:
     void exclusionsChanged();
 
 private:
-    void rebuildExclusionRows();
+    void add();
+    void remove(const QString &name);
+    // Lists the exclusions again. When the focus was in the tab, it goes to
+    // the button of the row `focusName`, or, with none, to "Afegeix".
+    void rebuildExclusionRows(const QString &focusName = {});
 
     QSet<QString> m_exclusions;
     QString m_excludedExample;
     QVBoxLayout *m_exclusionRows = nullptr;
+    QComboBox *m_example = nullptr;
     QPushButton *m_addExclusion = nullptr;
 };
 

@@ -19,6 +19,7 @@
 #include "DesignSystem/SymbolView.h"
 #include "DesignSystem/VeskMark.h"
 #include "DesignSystem/accessibility/AccessibleFactory.h"
+#include "DesignSystem/accessibility/Announcer.h"
 #include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/text/TextLabel.h"
 #include "ExclusionsTab.h"
@@ -192,6 +193,14 @@ QWidget *SettingsView::pageFor(int index)
     return page;
 }
 
+bool SettingsView::holdsControls(const QWidget *page)
+{
+    const QList<QWidget *> widgets = page->findChildren<QWidget *>();
+    return std::any_of(widgets.cbegin(), widgets.cend(), [](const QWidget *widget) {
+        return (widget->focusPolicy() & Qt::TabFocus) && !widget->isHidden();
+    });
+}
+
 void SettingsView::showTab(int index)
 {
     QWidget *page = pageFor(index);
@@ -205,6 +214,18 @@ void SettingsView::showTab(int index)
     }
     // The view takes focus to scroll: it reads as the tab it shows.
     m_scroll->setAccessibleName(m_tabs->button(index)->text());
+    // A page of text alone has nothing for Tab to reach: chosen from its
+    // tab, it is read out. Asked once the arrow key is done: it checks the
+    // tab before it moves the focus there.
+    if (!holdsControls(page)) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, index, page] {
+                if (m_tabs->button(index)->hasFocus() && m_scroll->widget() == page)
+                    Announcer::announce(this, Announcer::sentences(Announcer::spokenTexts(page)));
+            },
+            Qt::QueuedConnection);
+    }
     emit tabChanged();
 }
 

@@ -56,6 +56,8 @@ private:
 
     QWidget *pageFor(int index);
     void showTab(int index);
+    // Whether `page` holds a control Tab can reach.
+    static bool holdsControls(const QWidget *page);
 
     Preferences &m_preferences;
     QButtonGroup *m_tabs;

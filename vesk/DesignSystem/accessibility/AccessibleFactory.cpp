@@ -5,11 +5,13 @@
 
 #include "DesignSystem/GaugeBar.h"
 #include "DesignSystem/HorizontalRule.h"
+#include "DesignSystem/Picker.h"
 #include "DesignSystem/accessibility/AccessibleButton.h"
 #include "DesignSystem/accessibility/AccessibleDecoration.h"
 #include "DesignSystem/accessibility/AccessibleGauge.h"
 #include "DesignSystem/accessibility/AccessibleGroup.h"
 #include "DesignSystem/accessibility/AccessibleKind.h"
+#include "DesignSystem/accessibility/AccessiblePicker.h"
 #include "DesignSystem/accessibility/AccessibleSeparator.h"
 #include "DesignSystem/accessibility/AccessibleText.h"
 #include "DesignSystem/accessibility/AccessibleWindow.h"
@@ -37,6 +39,8 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
         return new AccessibleText(label);
     if (auto *gauge = qobject_cast<GaugeBar *>(object))
         return new AccessibleGauge(gauge);
+    if (auto *picker = qobject_cast<Picker *>(object))
+        return new AccessiblePicker(picker);
     if (qobject_cast<HorizontalRule *>(object))
         return new AccessibleSeparator(widget);
     // Every button clicks when a screen reader presses or toggles it, so
@@ -115,6 +119,36 @@ void notifyPaintedTextCount(QWidget *widget, int before, int count)
     if (count < before) {
         QAccessibleEvent event(widget, QAccessible::ObjectReorder);
         QAccessible::updateAccessibility(&event);
+    }
+}
+
+void notifyItemsChanged(QWidget *widget)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(widget, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&event);
+    auto *group = dynamic_cast<AccessibleGroup *>(QAccessible::queryAccessibleInterface(widget));
+    if (QAccessibleInterface *list = group ? group->itemList() : nullptr) {
+        QAccessibleEvent items(list, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&items);
+    }
+}
+
+void notifyCurrentItem(QWidget *widget)
+{
+    const auto *kind = qobject_cast<AccessibleKind *>(widget);
+    QAccessibleInterface *node = QAccessible::queryAccessibleInterface(widget);
+    if (!QAccessible::isActive() || !kind || !node || !widget->hasFocus())
+        return;
+    const int current = kind->currentItem();
+    if (current < 0 || current >= kind->items().size())
+        return;
+    auto *group = dynamic_cast<AccessibleGroup *>(node);
+    QAccessibleInterface *list = group ? group->itemList() : nullptr;
+    if (QAccessibleInterface *item = list ? list->child(current) : nullptr) {
+        QAccessibleEvent focus(item, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
     }
 }
 

@@ -22,5 +22,10 @@ void notifyDescriptionChanged(QWidget *widget);
 void notifyPaintedTextChanged(QWidget *widget, int index);
 // Tells it that the widget paints `count` texts where it painted `before`.
 void notifyPaintedTextCount(QWidget *widget, int before, int count);
+// Tells it that the widget's items (AccessibleKind::items) are others now.
+void notifyItemsChanged(QWidget *widget);
+// Moves a screen reader to the widget's current item, as a list moves it to
+// its current row, when the widget has the focus.
+void notifyCurrentItem(QWidget *widget);
 
 } // namespace vesk::AccessibleFactory

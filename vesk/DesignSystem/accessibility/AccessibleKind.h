@@ -37,6 +37,11 @@ public:
     };
     // The texts the widget paints that its own name does not already say.
     virtual QList<PaintedText> paintedTexts() const { return {}; }
+    // The parts it draws that a person moves through one at a time (a
+    // chart's points), each read as an item named by its text, and which of
+    // them is current (-1 for none). They come before the painted texts.
+    virtual QList<PaintedText> items() const { return {}; }
+    virtual int currentItem() const { return -1; }
 };
 
 } // namespace vesk

@@ -7,13 +7,32 @@
 
 namespace vesk {
 
-AccessiblePaintedText::AccessiblePaintedText(QWidget *owner, const AccessibleKind *kind, int index)
-    : m_owner(owner), m_kind(kind), m_index(index)
+namespace {
+QList<AccessibleKind::PaintedText> partsOf(const AccessibleKind *kind,
+                                           AccessiblePaintedText::Part part)
+{
+    return part == AccessiblePaintedText::Part::item ? kind->items() : kind->paintedTexts();
+}
+} // namespace
+
+AccessiblePaintedText::AccessiblePaintedText(QWidget *owner, const AccessibleKind *kind, Part part,
+                                             int index, QAccessibleInterface *parent)
+    : m_owner(owner), m_kind(kind), m_part(part), m_index(index), m_parent(parent)
 {}
+
+AccessibleKind::PaintedText AccessiblePaintedText::shown() const
+{
+    return partsOf(m_kind, m_part).value(m_index);
+}
 
 bool AccessiblePaintedText::isValid() const
 {
-    return m_owner && m_index < m_kind->paintedTexts().size();
+    return m_owner && m_index < partsOf(m_kind, m_part).size();
+}
+
+QAccessible::Role AccessiblePaintedText::role() const
+{
+    return m_part == Part::item ? QAccessible::ListItem : QAccessible::StaticText;
 }
 
 QWindow *AccessiblePaintedText::window() const
@@ -23,21 +42,23 @@ QWindow *AccessiblePaintedText::window() const
 
 QAccessibleInterface *AccessiblePaintedText::parent() const
 {
-    return m_owner ? QAccessible::queryAccessibleInterface(m_owner) : nullptr;
+    if (!m_owner)
+        return nullptr;
+    return m_parent ? m_parent : QAccessible::queryAccessibleInterface(m_owner);
 }
 
 QString AccessiblePaintedText::text(QAccessible::Text t) const
 {
     if (t != QAccessible::Name || !m_owner)
         return {};
-    return m_kind->paintedTexts().value(m_index).text;
+    return shown().text;
 }
 
 QRect AccessiblePaintedText::rect() const
 {
     if (!m_owner)
         return {};
-    const QRect local = m_kind->paintedTexts().value(m_index).rect;
+    const QRect local = shown().rect;
     return QRect(m_owner->mapToGlobal(local.topLeft()), local.size());
 }
 
@@ -49,8 +70,9 @@ QAccessible::State AccessiblePaintedText::state() const
     return s;
 }
 
-PaintedTextNodes::PaintedTextNodes(QWidget *owner, const AccessibleKind *kind)
-    : m_owner(owner), m_kind(kind)
+PaintedTextNodes::PaintedTextNodes(QWidget *owner, const AccessibleKind *kind,
+                                   AccessiblePaintedText::Part part, QAccessibleInterface *parent)
+    : m_owner(owner), m_kind(kind), m_part(part), m_parent(parent)
 {}
 
 PaintedTextNodes::~PaintedTextNodes()
@@ -61,7 +83,7 @@ PaintedTextNodes::~PaintedTextNodes()
 
 int PaintedTextNodes::count() const
 {
-    return int(m_kind->paintedTexts().size());
+    return int(partsOf(m_kind, m_part).size());
 }
 
 QAccessibleInterface *PaintedTextNodes::at(int index) const
@@ -69,7 +91,8 @@ QAccessibleInterface *PaintedTextNodes::at(int index) const
     if (index < 0 || index >= count())
         return nullptr;
     while (m_ids.size() <= index) {
-        auto *node = new AccessiblePaintedText(m_owner, m_kind, int(m_ids.size()));
+        auto *node =
+            new AccessiblePaintedText(m_owner, m_kind, m_part, int(m_ids.size()), m_parent);
         m_ids << QAccessible::registerAccessibleInterface(node);
     }
     return QAccessible::accessibleInterface(m_ids.at(index));

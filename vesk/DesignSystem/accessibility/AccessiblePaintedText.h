@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "DesignSystem/accessibility/AccessibleKind.h"
+
 #include <QAccessibleInterface>
 #include <QList>
 #include <QPointer>
@@ -10,15 +12,23 @@
 
 namespace vesk {
 
-class AccessibleKind;
-
 // One text a widget paints itself (AccessibleKind::paintedTexts), read as a
-// static text node under the widget's own node. It holds no copy of the
-// text: it reads the widget's current one, so a changed figure is read anew.
+// static text node under the widget's own node, or one of the items it
+// draws (AccessibleKind::items), read as a list item. It holds no copy of
+// the text: it reads the widget's current one, so a changed figure is read
+// anew.
 class AccessiblePaintedText : public QAccessibleInterface
 {
 public:
-    AccessiblePaintedText(QWidget *owner, const AccessibleKind *kind, int index);
+    enum class Part
+    {
+        text,
+        item,
+    };
+
+    // `parent` is the node it is read under; the owner's own when null.
+    AccessiblePaintedText(QWidget *owner, const AccessibleKind *kind, Part part, int index,
+                          QAccessibleInterface *parent = nullptr);
 
     bool isValid() const override;
     QObject *object() const override { return nullptr; }
@@ -31,21 +41,27 @@ public:
     QString text(QAccessible::Text t) const override;
     void setText(QAccessible::Text, const QString &) override {}
     QRect rect() const override;
-    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::Role role() const override;
     QAccessible::State state() const override;
 
 private:
+    AccessibleKind::PaintedText shown() const;
+
     QPointer<QWidget> m_owner;
     const AccessibleKind *m_kind;
+    Part m_part;
     int m_index;
+    QAccessibleInterface *m_parent;
 };
 
-// The painted-text nodes of one widget, made as they are first asked for
-// and kept while the widget paints that many texts.
+// The painted-text (or item) nodes of one widget, made as they are first
+// asked for and kept while the widget paints that many.
 class PaintedTextNodes
 {
 public:
-    PaintedTextNodes(QWidget *owner, const AccessibleKind *kind);
+    PaintedTextNodes(QWidget *owner, const AccessibleKind *kind,
+                     AccessiblePaintedText::Part part = AccessiblePaintedText::Part::text,
+                     QAccessibleInterface *parent = nullptr);
     ~PaintedTextNodes();
     PaintedTextNodes(const PaintedTextNodes &) = delete;
     PaintedTextNodes &operator=(const PaintedTextNodes &) = delete;
@@ -57,6 +73,8 @@ public:
 private:
     QWidget *m_owner;
     const AccessibleKind *m_kind;
+    AccessiblePaintedText::Part m_part;
+    QAccessibleInterface *m_parent;
     mutable QList<QAccessible::Id> m_ids;
 };
 

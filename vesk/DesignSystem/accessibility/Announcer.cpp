@@ -38,12 +38,17 @@ void collectNames(QAccessibleInterface *node, QStringList &names)
 }
 } // namespace
 
-QString spokenText(QWidget *widget)
+QStringList spokenTexts(QWidget *widget)
 {
     QStringList names;
     if (QAccessibleInterface *node = QAccessible::queryAccessibleInterface(widget))
         collectNames(node, names);
-    return names.join(QLatin1Char(' '));
+    return names;
+}
+
+QString spokenText(QWidget *widget)
+{
+    return spokenTexts(widget).join(QLatin1Char(' '));
 }
 
 QString sentences(const QStringList &texts)

@@ -24,6 +24,8 @@ void announce(QWidget *source, const QString &message);
 // What a screen reader reads of `widget`: its accessible name, or, for a
 // widget without one (a title with its subtitle), the names of what it holds.
 QString spokenText(QWidget *widget);
+// The same, one entry per node that has a name of its own, in order.
+QStringList spokenTexts(QWidget *widget);
 // Texts read one after the other as sentences: each ends in a full stop
 // unless it already ends in punctuation; empty ones are left out.
 QString sentences(const QStringList &texts);
