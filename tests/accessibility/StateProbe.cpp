@@ -66,7 +66,9 @@ void StateProbe::readCommand()
     if (command == "state")
         answer = state();
     else if (command == "texts")
-        answer = texts();
+        answer = texts(true);
+    else if (command == "all-texts")
+        answer = texts(false);
     else
         answer = "{}";
     std::fwrite(answer.constData(), 1, size_t(answer.size()), stdout);
@@ -127,7 +129,7 @@ QByteArray StateProbe::state() const
     return QJsonDocument(json).toJson(QJsonDocument::Compact);
 }
 
-QByteArray StateProbe::texts() const
+QByteArray StateProbe::texts(bool inView) const
 {
     QJsonArray result;
     for (QWidget *top : QApplication::topLevelWidgets()) {
@@ -141,7 +143,7 @@ QByteArray StateProbe::texts() const
             // Only what the window really shows: inside a scroll area, the
             // part scrolled into view.
             const QRect shown = widget->visibleRegion().boundingRect();
-            if (shown.isEmpty())
+            if (inView && shown.isEmpty())
                 continue;
             // What the widget really paints, labels included: each drawn
             // line, as the glyphs on screen stand for it.

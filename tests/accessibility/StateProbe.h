@@ -14,7 +14,8 @@ class VeskApp;
 
 // Answers the accessibility test on standard output, one JSON line per
 // command read on standard input: "state" (what the app shows and holds),
-// "texts" (every text painted in the visible windows, by widget). The test
+// "texts" (every text painted in the visible windows, by widget, as far as
+// scrolled into view), "all-texts" (the same, scrolled out of view too). The test
 // acts only through the accessibility bus; this is how it sees the effect.
 class StateProbe : public QObject
 {
@@ -29,7 +30,9 @@ protected:
 private:
     void readCommand();
     QByteArray state() const;
-    QByteArray texts() const;
+    // Every text painted in the visible windows; with `inView`, only in the
+    // part of a scroll area that is scrolled into view.
+    QByteArray texts(bool inView) const;
 
     vesk::VeskApp &m_app;
     QFile m_input;

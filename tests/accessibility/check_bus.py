@@ -37,6 +37,11 @@ def choose(combo, steps):
     key(*(["Down"] * steps), "Return")
 
 
+def chosen(combo):
+    """A picker's chosen entry: its text (its name is its title)."""
+    return combo.queryText().getText(0, -1)
+
+
 def plain(text):
     """Text as it is heard: a no-break space is a space, runs of space are one."""
     return " ".join(text.replace("\xa0", " ").split())
@@ -324,9 +329,11 @@ def storage_flow(app):
         wait_for(lambda: app.state()["storageMode"] == mode, f"storage mode {mode}")
         audit(app, frame, f"storage, {mode}")
         if mode == "Fitxers grans":
-            picker = find(frame, Role.COMBO_BOX)
+            picker = find(frame, Role.COMBO_BOX, "Mida mínima")
             if "Mida mínima" not in [t for (t, r) in relations(picker)]:
                 raise Failure("the size picker has no label relation")
+            if chosen(picker) != "A partir de 8 GB":
+                raise Failure(f"the size picker reads {chosen(picker)!r}")
             row = find(frame, Role.PUSH_BUTTON, contains="GB")
             name = row.name.split(",")[0]
             open_sheet(app, frame, row, name)
@@ -373,7 +380,7 @@ def applications_flow(app):
     # list closed: it is chosen as a click chooses it.
     entry = find(sort, Role.LIST_ITEM, "Nom", showing=False)
     act(entry)
-    wait_for(lambda: find(frame, Role.COMBO_BOX).name == "Nom", "sort by name")
+    wait_for(lambda: chosen(find(frame, Role.COMBO_BOX, "Ordena per")) == "Nom", "sort by name")
     rows = [n.name for n in find_all(frame, Role.PUSH_BUTTON) if n.name in
             ("Estudi antic · restes", "Llenç", "Ona", "Òrbita", "Taller", "Visor del sistema")]
     if rows != ["Estudi antic · restes", "Llenç", "Ona", "Òrbita", "Taller", "Visor del sistema"]:
@@ -409,14 +416,21 @@ def performance_flow(app):
     act(find(frame, Role.RADIO_BUTTON, "Memòria"))
     chart = find(frame, Role.CHART)
     wait_for(lambda: chart.description.startswith("Memòria"), "the chart on memory")
+    # Every sample is an item of the chart's list, read "time: value".
+    samples = find(chart, Role.LIST)
+    names = [samples.getChildAtIndex(i).name for i in range(samples.childCount)]
+    if len(names) != 24 or names[0] != "−23 min: 46 %":
+        raise Failure(f"the chart's samples read {names[:2]}… ({len(names)})")
     focus(chart)
     key("Right")
-    wait_for(lambda: ": " in chart.description.split(". Escala")[0], "the inspector's readout")
-    first = chart.description
+    readout = wait_for(lambda: next((n for n in find_all(chart, Role.LABEL)
+                                     if n.name.endswith(" %")), None), "the inspector's readout")
+    first = readout.name
     key("Right")
-    wait_for(lambda: chart.description != first, "the readout moving")
-    choose(find(frame, Role.COMBO_BOX, "Tots"), 1)  # the processes in the background
-    find(frame, Role.COMBO_BOX, "En segon pla")
+    wait_for(lambda: readout.name != first, "the readout moving")
+    processes = find(frame, Role.COMBO_BOX, "Tipus de procés")
+    choose(processes, 1)  # the processes in the background
+    wait_for(lambda: chosen(processes) == "En segon pla", "the background processes")
     audit(app, frame, "performance")
 
 

@@ -80,7 +80,7 @@ QStringList Sheet::facts() const
     const QList<QWidget *> widgets = findChildren<QWidget *>();
     for (QWidget *widget : widgets) {
         // A list's rows are heard one by one as the focus goes through them.
-        if (widget->isHidden() || insideList(widget))
+        if (!widget->isVisibleTo(this) || insideList(widget))
             continue;
         const QAccessibleInterface *node = QAccessible::queryAccessibleInterface(widget);
         if (qobject_cast<CapsuleLabel *>(widget) || (node && node->role() == QAccessible::ListItem))
