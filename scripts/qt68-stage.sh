@@ -77,7 +77,8 @@ echo "== Only Qt and a compiler: the QtTest suites configure, build and run =="
 # non-executable file for this run only.
 hidden=()
 for tool in /usr/bin/Xvfb /usr/bin/dbus-run-session /usr/libexec/at-spi-bus-launcher \
-    /usr/bin/xdotool /usr/bin/desktop-file-validate /usr/bin/appstreamcli /usr/bin/python3 \
+    /usr/bin/xdotool /usr/bin/orca /usr/bin/openbox /usr/bin/desktop-file-validate \
+    /usr/bin/appstreamcli /usr/bin/python3 \
     /usr/bin/clang++ /usr/bin/icns2png; do
     [ -e "$rootfs$tool" ] && hidden+=(--ro-bind /dev/null "$tool")
 done

@@ -125,11 +125,11 @@ class OrcaSession:
     def _idle(self):
         """Whether Orca has finished every event it began: it marks the
         start and the end of each in its log. Waiting on the application, it
-        writes nothing, yet is not done."""
+        writes nothing, yet is not done. Counted over the whole log: a wait
+        may end between an event's start and its end."""
         with open(self.log_path, "rb") as f:
-            f.seek(self.offset)
-            new = f.read()
-        return new.count(b"\nvvvvv ") == new.count(b"\n^^^^^ ")
+            log = f.read()
+        return log.count(b"\nvvvvv ") == log.count(b"\n^^^^^ ")
 
     def _unread(self):
         with open(self.log_path, "rb") as f:

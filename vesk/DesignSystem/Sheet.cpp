@@ -89,15 +89,17 @@ QStringList Sheet::facts() const
     return read;
 }
 
-void Sheet::describeFacts()
-{
-    setAccessibleDescription(Announcer::sentences(facts()));
-}
-
 void Sheet::setVisible(bool visible)
 {
     if (visible && !isVisible()) {
-        describeFacts();
+        // Told after the screen reader has read the sheet as it opened.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (isVisible())
+                    Announcer::announce(this, Announcer::sentences(facts()));
+            },
+            Qt::QueuedConnection);
         const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
         int height = layout()->totalHeightForWidth(m_width);
         if (owner)

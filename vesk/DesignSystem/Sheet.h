@@ -14,9 +14,10 @@ namespace vesk {
 // "Tanca" button that closes most sheets.
 //
 // Opening a dialog, a screen reader reads its title and its sentences, but
-// not the short marks and lines around them ("Baix risc", "Mida: 90 GB"):
-// the sheet's accessible description holds those facts (facts()), so they
-// are heard with the title.
+// not the marks and lines around them ("Baix risc", "Mida: 90 GB"): the
+// sheet tells those facts (facts()) once it is open. (Its description would
+// not do: Orca 43 reads it after the sentences, Orca 48 instead of them, and
+// not at all when it contains the title, as a file's location does.)
 class Sheet : public QDialog
 {
     Q_OBJECT
@@ -36,8 +37,6 @@ public:
 
     // The badges and the detail lines the sheet shows, as read, in order.
     QStringList facts() const;
-    // Reads the facts again into the description, after the content changed.
-    void describeFacts();
 
     // Shown as tall as its content at its width, never taller than the
     // window it belongs to: Qt's own first sizing of a window stops at two

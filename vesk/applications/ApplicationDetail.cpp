@@ -139,7 +139,6 @@ void ApplicationDetail::rebuild()
     refreshSelection();
     fitWindow(list);
     adjustSize();
-    describeFacts();
     // The button used went with its step: the keyboard carries on with the
     // new step's action, and a screen reader hears what the step holds.
     if (hadFocus && !(m_firstAction && FocusHandoff::give(m_firstAction)))
