@@ -31,6 +31,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDirIterator>
 #include <QPainter>
 #include <QProgressBar>
@@ -104,6 +105,7 @@ private slots:
     void accessibleActionsClick();
     void pickerChangesOnlyInItsList_data();
     void pickerChangesOnlyInItsList();
+    void pickerReadsAsQtsComboBox();
     void iconsAreTintedAndSharp();
     void unknownSymbolDrawsAFallback();
     void leavesAreClosedInsideTheirBox_data();
@@ -655,6 +657,34 @@ void tst_DesignSystem::pickerChangesOnlyInItsList_data()
     QTest::newRow("up") << int(Qt::Key_Up) << 0;
     QTest::newRow("end") << int(Qt::Key_End) << 3;
     QTest::newRow("home") << int(Qt::Key_Home) << 0;
+}
+
+// The picker's own interface against Qt's combo box on the same entries:
+// the same list as its child, the same actions, the same value; what it adds
+// is a name from its title and the chosen entry as its text.
+void tst_DesignSystem::pickerReadsAsQtsComboBox()
+{
+    QWidget window;
+    auto *picker = new Picker(&window);
+    auto *combo = new QComboBox(&window);
+    for (QComboBox *box : {static_cast<QComboBox *>(picker), combo}) {
+        box->addItems({u"A partir de 8 GB"_s, u"A partir de 20 GB"_s});
+        box->setCurrentIndex(1);
+        box->setAccessibleName(u"Mida mínima"_s);
+    }
+    QAccessibleInterface *ours = QAccessible::queryAccessibleInterface(picker);
+    QAccessibleInterface *qts = QAccessible::queryAccessibleInterface(combo);
+    QCOMPARE(ours->role(), qts->role());
+    QCOMPARE(ours->childCount(), qts->childCount());
+    QCOMPARE(ours->child(0)->role(), qts->child(0)->role());
+    QCOMPARE(ours->child(0)->object(), picker->view());
+    QCOMPARE(ours->indexOfChild(ours->child(0)), 0);
+    QCOMPARE(ours->actionInterface()->actionNames(), qts->actionInterface()->actionNames());
+    QCOMPARE(ours->text(QAccessible::Value), qts->text(QAccessible::Value));
+    QCOMPARE(ours->text(QAccessible::Name), u"Mida mínima"_s);
+    QAccessibleTextInterface *text = ours->textInterface();
+    QVERIFY(text);
+    QCOMPARE(text->text(0, text->characterCount()), u"A partir de 20 GB"_s);
 }
 
 void tst_DesignSystem::pickerChangesOnlyInItsList()
