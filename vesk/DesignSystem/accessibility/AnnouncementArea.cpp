@@ -35,11 +35,6 @@ void AnnouncementArea::say(const QString &message)
     m_pending << message;
 }
 
-QString AnnouncementArea::lastMessage() const
-{
-    return m_latest ? m_latest->accessibleName() : QString();
-}
-
 void AnnouncementArea::showPending()
 {
     if (m_pending.isEmpty())

@@ -38,8 +38,6 @@ public:
     // Shows `message` once the current turn of the event loop is over,
     // after whatever else was said in it.
     void say(const QString &message);
-    // The text of the latest notification, or nothing before the first.
-    QString lastMessage() const;
 
 private:
     explicit AnnouncementArea(QWidget *window);
