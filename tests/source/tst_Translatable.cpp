@@ -100,6 +100,9 @@ private slots:
             << "/* \"Text amagat\" */ f('\"', 3'200'000); // \"Més text\"\n#include \"Algun "
                "Fitxer.h\""
             << none;
+        QTest::newRow("prefixed characters")
+            << "f(u'\"', U'x', L'y', u8'z'); f(QStringLiteral(\"Desa ara\"));"
+            << QStringList{QStringLiteral("Desa ara")};
         QTest::newRow("raw string")
             << "f(R\"x(Hola \"món\")x\");" << QStringList{QStringLiteral("Hola \"món\"")};
         QTest::newRow("logged") << "qWarning(\"Could not open the file\");" << none;

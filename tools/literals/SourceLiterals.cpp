@@ -96,8 +96,13 @@ private:
 
     void characterLiteral()
     {
-        // A quote right after a digit is a digit separator (3'200'000).
-        if (m_i > 0 && m_s.at(m_i - 1).isLetterOrNumber()) {
+        // A quote right after a digit is a digit separator (3'200'000), but
+        // not after an encoding prefix (u'x', U'x', L'x', u8'x').
+        static const QStringList prefixes{QStringLiteral("u"), QStringLiteral("U"),
+                                          QStringLiteral("L"), QStringLiteral("u8")};
+        const bool prefixed =
+            m_afterIdentifier && m_identifierEnd == m_i && prefixes.contains(m_identifier);
+        if (!prefixed && m_i > 0 && m_s.at(m_i - 1).isLetterOrNumber()) {
             ++m_i;
             return;
         }
