@@ -5,9 +5,6 @@
 
 #include <QDataStream>
 #include <QIODevice>
-#include <QPoint>
-#include <QRect>
-#include <QSize>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -298,25 +295,6 @@ IniRawValue unescapedValue(QByteArrayView raw)
     return value;
 }
 
-// The numbers of "@Rect(1 2 3 4)" and the like.
-QStringList splitArguments(const QString &text, qsizetype open)
-{
-    QStringList arguments;
-    QString item;
-    for (qsizetype i = open + 1; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == u')') {
-            arguments.append(item);
-        } else if (c == u' ') {
-            arguments.append(item);
-            item.clear();
-        } else {
-            item.append(c);
-        }
-    }
-    return arguments;
-}
-
 // A "@Variant(…)" value, decoded as the platform's reader decodes it when it
 // holds a single number, Boolean or text. Anything else is some other type
 // (returned as bytes, which no preference reads): a container's stream
@@ -355,21 +333,8 @@ QVariant typedText(const QString &text)
             return decodedVariant(QStringView(text).sliced(9).toLatin1());
         if (text.startsWith(QLatin1String("@DateTime(")))
             return QByteArray(); // a date: never one of vesk's values
-        if (text.startsWith(QLatin1String("@Rect("))) {
-            const QStringList n = splitArguments(text, 5);
-            if (n.size() == 4)
-                return QRect(n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt());
-        } else if (text.startsWith(QLatin1String("@Size("))) {
-            const QStringList n = splitArguments(text, 5);
-            if (n.size() == 2)
-                return QSize(n[0].toInt(), n[1].toInt());
-        } else if (text.startsWith(QLatin1String("@Point("))) {
-            const QStringList n = splitArguments(text, 6);
-            if (n.size() == 2)
-                return QPoint(n[0].toInt(), n[1].toInt());
-        } else if (text == QLatin1String("@Invalid()")) {
+        if (text == QLatin1String("@Invalid()"))
             return {};
-        }
     }
     if (text.startsWith(QLatin1String("@@")))
         return text.sliced(1);

@@ -44,7 +44,8 @@ public:
 
     // What QSettings::value(key) returns for a key of the General section: a
     // QString, a list, another type, or an invalid QVariant when there is
-    // none (or "@Invalid()").
+    // none (or "@Invalid()"). "@Rect(…)", "@Size(…)" and "@Point(…)", which
+    // no preference reads, stay texts.
     QVariant value(const QString &key) const;
 
     // The file with `key` of the General section set to `text`, which must

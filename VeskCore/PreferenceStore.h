@@ -20,7 +20,7 @@ public:
     virtual QVariant value(QLatin1String key) const = 0;
     // Stores a text or a Boolean at once; returns whether it reached the
     // storage (false: it lasts for this session only).
-    virtual bool setValue(QLatin1String key, const QVariant &value) = 0;
+    [[nodiscard]] virtual bool setValue(QLatin1String key, const QVariant &value) = 0;
 };
 
 } // namespace vesk

@@ -3,70 +3,24 @@
 
 #include "RegularFile.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
 
-#ifdef Q_OS_UNIX
 #include <cerrno>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#else
-#include <QSaveFile>
-#endif
 
 namespace vesk::RegularFile {
 
 namespace {
 
-enum class Reason
+// A reason with the system's own words for the error. The reasons are for
+// stderr, so untranslated.
+QString because(const char *reason, int error)
 {
-    linkInPlace,
-    cannotOpen,
-    cannotRead,
-    notRegular,
-    replacedWhileOpened,
-    folderNotWritable,
-    cannotWrite,
-    cannotKeepPermissions,
-    replacedWhileWritten,
-    cannotReplace,
-};
-
-QString text(Reason reason)
-{
-    switch (reason) {
-    case Reason::linkInPlace: // untranslated: stderr
-        return QStringLiteral("a link took its place");
-    case Reason::cannotOpen: // untranslated: stderr
-        return QStringLiteral("it cannot be opened");
-    case Reason::cannotRead: // untranslated: stderr
-        return QStringLiteral("it cannot be read");
-    case Reason::notRegular: // untranslated: stderr
-        return QStringLiteral("it is not a regular file (a FIFO, socket or device)");
-    case Reason::replacedWhileOpened: // untranslated: stderr
-        return QStringLiteral("another file took its place while it was opened");
-    case Reason::folderNotWritable: // untranslated: stderr
-        return QStringLiteral("its folder cannot be written");
-    case Reason::cannotWrite: // untranslated: stderr
-        return QStringLiteral("it cannot be written");
-    case Reason::cannotKeepPermissions: // untranslated: stderr
-        return QStringLiteral("its permissions cannot be kept");
-    case Reason::replacedWhileWritten: // untranslated: stderr
-        return QStringLiteral("something else took its place while it was written");
-    case Reason::cannotReplace: // untranslated: stderr
-        return QStringLiteral("it cannot be replaced");
-    }
-    return {};
-}
-
-#ifdef Q_OS_UNIX
-
-// A reason with the system's own words for the error.
-QString because(Reason reason, int error)
-{
-    return text(reason) + QStringLiteral(" (") + qt_error_string(error) + u')';
+    return QLatin1String(reason) + QStringLiteral(" (") + qt_error_string(error) + u')';
 }
 
 Look fromStatus(const struct stat &status)
@@ -104,11 +58,7 @@ public:
 
     int get() const { return m_fd; }
     // Closes now and says whether the last buffered data made it.
-    bool close()
-    {
-        const int fd = std::exchange(m_fd, -1);
-        return ::close(fd) == 0;
-    }
+    bool close() { return ::close(std::exchange(m_fd, -1)) == 0; }
 
 private:
     int m_fd;
@@ -131,14 +81,33 @@ bool writeAll(int fd, const QByteArray &bytes)
     return true;
 }
 
-// A new file beside `path` that nobody else can have opened.
-int createBeside(const QString &path, mode_t mode, QString &name)
+constexpr int randomDigits = 8;
+
+// The name of a new file beside `name`: "vesk.conf.1f2e3d4c".
+QByteArray temporaryName(const QByteArray &name)
+{
+    return name + '.' +
+           QByteArray::number(QRandomGenerator::system()->generate(), 16)
+               .rightJustified(randomDigits, '0');
+}
+
+bool isTemporaryName(const QByteArray &entry, const QByteArray &name)
+{
+    if (entry.size() != name.size() + 1 + randomDigits || !entry.startsWith(name) ||
+        entry.at(name.size()) != '.')
+        return false;
+    const QByteArray digits = entry.last(randomDigits);
+    return std::all_of(digits.begin(), digits.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
+// A new file beside `name` that nobody else can have opened.
+int createBeside(int folder, const QByteArray &name, mode_t mode, QByteArray &temporary)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = path + QStringLiteral(".%1").arg(QRandomGenerator::global()->generate(), 8, 16,
-                                                QLatin1Char('0'));
-        const int fd = ::open(QFile::encodeName(name).constData(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        temporary = temporaryName(name);
+        const int fd = ::openat(folder, temporary.constData(),
+                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -146,20 +115,37 @@ int createBeside(const QString &path, mode_t mode, QString &name)
     return -1;
 }
 
-void syncFolderOf(const QString &path)
+} // namespace
+
+Look look(int folder, const QByteArray &name)
 {
-    // Makes the rename itself durable; not every file system can.
-    const int fd = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
-                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
+    struct stat status
+    {};
+    if (::fstatat(folder, name.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0)
+        return {};
+    return fromStatus(status);
 }
 
-#endif
-
-} // namespace
+QString refusal(Look::Kind kind)
+{
+    switch (kind) {
+    case Look::Kind::directory:
+        // untranslated: stderr
+        return QStringLiteral("it is a directory");
+    case Look::Kind::other:
+        // untranslated: stderr
+        return QStringLiteral("it is not a regular file (a FIFO, socket or device)");
+    case Look::Kind::link:
+        // untranslated: stderr
+        return QStringLiteral("a link took its place");
+    case Look::Kind::nothing:
+        // untranslated: stderr
+        return QStringLiteral("it is a link to nothing");
+    case Look::Kind::file:
+        break;
+    }
+    return {};
+}
 
 QString tooLarge(qint64 limit)
 {
@@ -167,81 +153,72 @@ QString tooLarge(qint64 limit)
     return QStringLiteral("it is larger than %1 kB").arg(limit / 1024);
 }
 
-#ifdef Q_OS_UNIX
-
-Look look(const QString &path)
+Outcome read(int folder, const QByteArray &name, qint64 limit, Look &file, QByteArray &bytes,
+             QString &problem)
 {
-    struct stat status
-    {};
-    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
-        return {};
-    return fromStatus(status);
-}
-
-std::optional<QByteArray> read(const QString &path, qint64 limit, const Look *expected,
-                               Look &opened, QString &problem)
-{
-    const Descriptor fd(::open(QFile::encodeName(path).constData(),
-                               O_RDONLY | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC));
+    const Descriptor fd(::openat(folder, name.constData(),
+                                 O_RDONLY | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC));
     if (fd.get() < 0) {
-        problem = errno == ELOOP ? text(Reason::linkInPlace) : because(Reason::cannotOpen, errno);
-        return std::nullopt;
+        // Gone, or a link, since the look: the caller looks again.
+        if (errno == ENOENT || errno == ELOOP)
+            return Outcome::changedMeanwhile;
+        // untranslated: stderr
+        problem = because("it cannot be opened", errno);
+        return Outcome::failed;
     }
     struct stat status
     {};
     if (::fstat(fd.get(), &status) != 0) {
-        problem = because(Reason::cannotRead, errno);
-        return std::nullopt;
+        // untranslated: stderr
+        problem = because("it cannot be read", errno);
+        return Outcome::failed;
     }
-    opened = fromStatus(status);
-    if (opened.kind != Look::Kind::file) {
-        problem = text(Reason::notRegular);
-        return std::nullopt;
-    }
-    if (expected && !opened.sameFile(*expected)) {
-        problem = text(Reason::replacedWhileOpened);
-        return std::nullopt;
-    }
-    QByteArray bytes;
+    const Look opened = fromStatus(status);
+    if (!opened.sameFile(file))
+        return Outcome::changedMeanwhile;
+    file = opened;
+    bytes.clear();
     char buffer[16384];
     for (;;) {
         const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
-            problem = because(Reason::cannotRead, errno);
-            return std::nullopt;
+            // untranslated: stderr
+            problem = because("it cannot be read", errno);
+            return Outcome::failed;
         }
         if (got == 0)
-            return bytes;
+            return Outcome::done;
         bytes.append(buffer, got);
         if (bytes.size() > limit) {
             problem = tooLarge(limit);
-            return std::nullopt;
+            return Outcome::failed;
         }
     }
 }
 
-Outcome replace(const QString &path, const QByteArray &bytes, const Look &previous,
+Outcome replace(int folder, const QByteArray &name, const QByteArray &bytes, const Look &previous,
                 QString &problem)
 {
     const bool exists = previous.kind == Look::Kind::file;
-    QString temporary;
+    QByteArray temporary;
     // An existing file's new copy stays private until it has the old one's
     // owner and mode; a new file gets the usual mode less the umask.
-    Descriptor fd(createBeside(path, exists ? 0600 : 0666, temporary));
+    Descriptor fd(createBeside(folder, name, exists ? 0600 : 0666, temporary));
     if (fd.get() < 0) {
-        problem = because(Reason::folderNotWritable, errno);
+        // untranslated: stderr
+        problem = because("its folder cannot be written", errno);
         return Outcome::failed;
     }
-    const QByteArray name = QFile::encodeName(temporary);
-    const auto abandon = [&](Reason what, int error) {
-        ::unlink(name.constData());
-        problem = because(what, error);
+    const auto abandon = [&](const char *reason, int error) {
+        ::unlinkat(folder, temporary.constData(), 0);
+        problem = because(reason, error);
         return Outcome::failed;
     };
     if (!writeAll(fd.get(), bytes))
-        return abandon(Reason::cannotWrite, errno);
+        // untranslated: stderr
+        return abandon("it cannot be written", errno);
     if (exists) {
         struct stat mine
         {};
@@ -253,89 +230,63 @@ Outcome replace(const QString &path, const QByteArray &bytes, const Look &previo
                 (void)::fchown(fd.get(), uid_t(-1), previous.group);
         }
         if (::fchmod(fd.get(), mode_t(previous.mode)) != 0)
-            return abandon(Reason::cannotKeepPermissions, errno);
+            // untranslated: stderr
+            return abandon("its permissions cannot be kept", errno);
+        // Access lists and extended attributes are not copied: like the
+        // platform's own atomic save, a rename leaves them behind, and a
+        // settings file in a user's folder has none worth the code.
     }
-    if (::fsync(fd.get()) != 0)
-        return abandon(Reason::cannotWrite, errno);
-    if (!fd.close())
-        return abandon(Reason::cannotWrite, errno);
+    if (::fsync(fd.get()) != 0 || !fd.close())
+        // untranslated: stderr
+        return abandon("it cannot be written", errno);
 
     // The place must still hold what the new bytes were made from.
-    const Look now = look(path);
+    const Look now = look(folder, name);
     if (exists ? !now.sameFile(previous) : now.kind != Look::Kind::nothing) {
-        ::unlink(name.constData());
-        problem = text(Reason::replacedWhileWritten);
+        ::unlinkat(folder, temporary.constData(), 0);
         return Outcome::changedMeanwhile;
     }
-    const QByteArray target = QFile::encodeName(path);
     if (!exists) {
         // A link fails where anything appeared since the look above; where
         // the file system has no hard links, a rename does.
-        if (::link(name.constData(), target.constData()) == 0) {
-            ::unlink(name.constData());
-            syncFolderOf(path);
-            return Outcome::replaced;
+        if (::linkat(folder, temporary.constData(), folder, name.constData(), 0) == 0) {
+            ::unlinkat(folder, temporary.constData(), 0);
+            ::fsync(folder);
+            return Outcome::done;
         }
         if (errno == EEXIST) {
-            ::unlink(name.constData());
-            problem = text(Reason::replacedWhileWritten);
+            ::unlinkat(folder, temporary.constData(), 0);
             return Outcome::changedMeanwhile;
         }
     }
-    if (::rename(name.constData(), target.constData()) != 0)
-        return abandon(Reason::cannotReplace, errno);
-    syncFolderOf(path);
-    return Outcome::replaced;
+    if (::renameat(folder, temporary.constData(), folder, name.constData()) != 0)
+        // untranslated: stderr
+        return abandon("it cannot be replaced", errno);
+    // Makes the rename itself durable; not every file system can.
+    ::fsync(folder);
+    return Outcome::done;
 }
 
-#else
-
-// Elsewhere the platform's own store is used; this keeps the file store
-// working with the guarantees QSaveFile gives.
-Look look(const QString &path)
+void removeLeftovers(int folder, const QByteArray &name, std::chrono::seconds age)
 {
-    const QFileInfo info(path);
-    Look look;
-    if (info.isSymLink())
-        look.kind = Look::Kind::link;
-    else if (info.isDir())
-        look.kind = Look::Kind::directory;
-    else if (info.isFile())
-        look.kind = Look::Kind::file;
-    else if (info.exists())
-        look.kind = Look::Kind::other;
-    look.size = info.size();
-    return look;
-}
-
-std::optional<QByteArray> read(const QString &path, qint64 limit, const Look *, Look &opened,
-                               QString &problem)
-{
-    opened = look(path);
-    QFile file(path);
-    if (opened.kind != Look::Kind::file || !file.open(QIODevice::ReadOnly)) {
-        problem = text(Reason::cannotOpen);
-        return std::nullopt;
+    const int copy = ::fcntl(folder, F_DUPFD_CLOEXEC, 0); // closedir() closes it
+    DIR *entries = copy >= 0 ? ::fdopendir(copy) : nullptr;
+    if (!entries) {
+        if (copy >= 0)
+            ::close(copy);
+        return;
     }
-    QByteArray bytes = file.read(limit + 1);
-    if (bytes.size() > limit) {
-        problem = tooLarge(limit);
-        return std::nullopt;
+    const time_t before = ::time(nullptr) - time_t(age.count());
+    while (const dirent *entry = ::readdir(entries)) {
+        const QByteArray entryName(entry->d_name);
+        struct stat status
+        {};
+        if (isTemporaryName(entryName, name) &&
+            ::fstatat(folder, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(status.st_mode) && status.st_mtime < before)
+            ::unlinkat(folder, entry->d_name, 0);
     }
-    return bytes;
+    ::closedir(entries);
 }
-
-Outcome replace(const QString &path, const QByteArray &bytes, const Look &, QString &problem)
-{
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        problem = text(Reason::cannotWrite);
-        return Outcome::failed;
-    }
-    return Outcome::replaced;
-}
-
-#endif
 
 } // namespace vesk::RegularFile

@@ -6,16 +6,17 @@
 #include <QByteArray>
 #include <QString>
 
-#include <optional>
+#include <chrono>
 
-// Reading and replacing one small regular file that is outside input: what
-// is in its place is looked at without following a link at its end, opened
+// Reading and replacing one small regular file that is outside input, by its
+// name in a folder held open (a descriptor, or AT_FDCWD for a path): what is
+// in its place is looked at without following a link at its end, opened
 // without blocking, and replaced only by a complete new file renamed over
 // it. Every failure says why, for a line on stderr (in English, as stderr is
 // for whoever looks after the machine).
 namespace vesk::RegularFile {
 
-// What a path names, looked at without following a link at its end.
+// What a name is, looked at without following a link at its end.
 struct Look
 {
     enum class Kind
@@ -40,30 +41,37 @@ struct Look
     }
 };
 
-Look look(const QString &path);
+[[nodiscard]] Look look(int folder, const QByteArray &name);
+
+// Why a name of this kind is neither read nor written.
+[[nodiscard]] QString refusal(Look::Kind kind);
 
 // Why a file larger than `limit` bytes is not read.
-QString tooLarge(qint64 limit);
-
-// The bytes of the regular file at `path`, at most `limit` of them; never
-// through a link at its end, never blocking on a FIFO. When `expected` is
-// given, the file opened must be that one. `opened` receives what was read.
-std::optional<QByteArray> read(const QString &path, qint64 limit, const Look *expected,
-                               Look &opened, QString &problem);
+[[nodiscard]] QString tooLarge(qint64 limit);
 
 enum class Outcome
 {
-    replaced,
-    changedMeanwhile, // something else took the path's place: nothing written
-    failed,           // nothing written; `problem` says why
+    done,
+    changedMeanwhile, // another file took the name's place: nothing done
+    failed,           // nothing done; `problem` says why
 };
 
-// Puts `bytes` at `path` whole or not at all: written to a new file beside it,
-// flushed to the disk, given the owner, group and mode of `previous` (when
-// the process may), then renamed over `previous`, or linked in place when
-// `previous` is nothing. Fails without touching the path if the place no
-// longer holds `previous`. No temporary file is left behind.
-Outcome replace(const QString &path, const QByteArray &bytes, const Look &previous,
-                QString &problem);
+// Reads at most `limit` bytes of the regular file that a look found at
+// `name`: never through a link, never blocking on a FIFO. Anything else
+// there once opened is a change meanwhile. `file` becomes what was opened.
+[[nodiscard]] Outcome read(int folder, const QByteArray &name, qint64 limit, Look &file,
+                           QByteArray &bytes, QString &problem);
+
+// Puts `bytes` at `name` whole or not at all: written to a new file beside
+// it, flushed to the disk, given the owner, group and mode of `previous`
+// (when the process may), then renamed over `previous`, or linked in place
+// when `previous` is nothing. Does nothing if the place no longer holds
+// `previous`. No temporary file is left behind, short of a crash.
+[[nodiscard]] Outcome replace(int folder, const QByteArray &name, const QByteArray &bytes,
+                              const Look &previous, QString &problem);
+
+// Removes the temporary files that a crash in replace() left beside `name`,
+// once older than `age`: younger ones may still be another writer's.
+void removeLeftovers(int folder, const QByteArray &name, std::chrono::seconds age);
 
 } // namespace vesk::RegularFile

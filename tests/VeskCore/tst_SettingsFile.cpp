@@ -21,6 +21,7 @@
 #include <csignal>
 #include <thread>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -101,6 +102,10 @@ private slots:
     void twoProcessesNeverUndoEachOther();
     void neverWritesThroughWhatAppeared_data();
     void neverWritesThroughWhatAppeared();
+    void refusesWritesItCannotMakeSafely_data();
+    void refusesWritesItCannotMakeSafely();
+    void keepsUpWithFilesReplacedMeanwhile();
+    void removesWhatACrashedWriteLeft();
     void failedWriteChangesNothing_data();
     void failedWriteChangesNothing();
     void keepsOwnerGroupAndMode();
@@ -400,8 +405,8 @@ void tst_SettingsFile::readsHandEditsAsThePlatformDoes_data()
     QTest::newRow("all at once") << EditMix{true, true, true, true} << 5u;
 }
 
-// Whatever a hand edit leaves, vesk reads its keys as QSettings reads them,
-// and a change of one key reads, to QSettings, as that change alone: every
+// Whatever a hand edit leaves, vesk's preferences read as they read from
+// QSettings, and a change of one key reads, to QSettings, as that change alone: every
 // other key of every section and every comment stays.
 void tst_SettingsFile::readsHandEditsAsThePlatformDoes()
 {
@@ -423,13 +428,15 @@ void tst_SettingsFile::readsHandEditsAsThePlatformDoes()
             continue;
         const QVariantMap expected = platformReading(path);
         SettingsFile file(path);
-        for (const QByteArray &key : vesksKeys) {
-            const QVariant ours = file.value(QLatin1String(key));
-            const QVariant theirs = expected.value(QString::fromLatin1(key));
-            QVERIFY2(ours == theirs, qPrintable(u"%1 in %2: %3, QSettings %4"_s.arg(
-                                         QString::fromLatin1(key), escaped(text), ours.toString(),
-                                         theirs.toString())));
-        }
+        QSettings platform(path, QSettings::IniFormat);
+        QSettingsStore platformStore(platform);
+        const Preferences ours(file);
+        const Preferences theirs(platformStore);
+        QVERIFY2(ours.appearance() == theirs.appearance() &&
+                     ours.startSection() == theirs.startSection() &&
+                     ours.preselectLowRisk() == theirs.preselectLowRisk() &&
+                     ours.compactCards() == theirs.compactCards(),
+                 qPrintable(escaped(text)));
         if (n % 4 != 0)
             continue; // each write syncs to the disk: a quarter of the files is enough
         QVERIFY(file.setValue(QLatin1String("appearance"), u"Clar"_s));
@@ -622,6 +629,165 @@ void tst_SettingsFile::neverWritesThroughWhatAppeared()
     QCOMPARE(preferences.appearance(), Appearance::light);
     QCOMPARE(warnings, 1); // once, not at every write
     QCOMPARE(snapshot(dir.path()), before);
+}
+
+void tst_SettingsFile::refusesWritesItCannotMakeSafely_data()
+{
+    QTest::addColumn<QString>("obstacle");
+    QTest::newRow("a FIFO at the lock's path") << u"lock fifo"_s;
+    QTest::newRow("a link to a FIFO at the lock's path") << u"lock link to fifo"_s;
+    QTest::newRow("a directory at the lock's path") << u"lock directory"_s;
+    QTest::newRow("a link to nothing at the lock's path") << u"lock dangling link"_s;
+    QTest::newRow("a link to a file at the lock's path") << u"lock link to file"_s;
+    QTest::newRow("a read-only file") << u"read-only"_s;
+    QTest::newRow("a change past the size vesk reads") << u"too large"_s;
+    QTest::newRow("a link in place of its folder") << u"folder swapped"_s;
+}
+
+// Where a write would hang, be refused at the next start, override the
+// user's a-w or land outside the folder, it fails at once, changes nothing,
+// says so once and keeps the choice for the session.
+void tst_SettingsFile::refusesWritesItCannotMakeSafely()
+{
+    QFETCH(QString, obstacle);
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(u"vesk"_s);
+    const QString elsewhere = dir.filePath(u"elsewhere"_s);
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(QDir().mkpath(elsewhere));
+    const QString path = folder + u"/vesk.conf"_s;
+    const QString lock = path + u".lock"_s;
+    const QString fifo = elsewhere + u"/fifo"_s;
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QVERIFY(writeAll(elsewhere + u"/notes"_s, "keep me\n"));
+    QByteArray stored = "[General]\nappearance=Fosc\n";
+    if (obstacle == u"too large"_s) {
+        // Foreign lines, kept as they are, up to just below the limit.
+        while (stored.size() < SettingsFile::sizeLimit - 10)
+            stored += "; a line another tool keeps here\n";
+        stored.truncate(SettingsFile::sizeLimit - 4);
+        stored += "\n;x\n";
+    }
+    QVERIFY(writeAll(path, stored));
+    SettingsFile file(path);
+    Preferences preferences(file);
+    QCOMPARE(preferences.appearance(), Appearance::dark);
+
+    if (obstacle == u"lock fifo"_s)
+        QCOMPARE(::mkfifo(QFile::encodeName(lock).constData(), 0600), 0);
+    else if (obstacle == u"lock link to fifo"_s)
+        QVERIFY(QFile::link(fifo, lock));
+    else if (obstacle == u"lock directory"_s)
+        QVERIFY(QDir().mkpath(lock));
+    else if (obstacle == u"lock dangling link"_s)
+        QVERIFY(QFile::link(elsewhere + u"/gone"_s, lock));
+    else if (obstacle == u"lock link to file"_s)
+        QVERIFY(QFile::link(elsewhere + u"/notes"_s, lock));
+    else if (obstacle == u"read-only"_s)
+        QVERIFY(
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    else if (obstacle == u"folder swapped"_s) {
+        QVERIFY(QDir().rename(folder, dir.filePath(u"moved"_s)));
+        QVERIFY(QFile::link(elsewhere, folder));
+    }
+    const auto before = snapshot(dir.path());
+
+    // Were a write to wait on the FIFO, this opens its other end again and
+    // again, so that the test fails rather than hangs.
+    std::atomic<bool> done = false;
+    std::thread unblocker([&] {
+        const QByteArray blocking = QFile::encodeName(obstacle == u"lock fifo"_s ? lock : fifo);
+        while (!done) {
+            const int end = ::open(blocking.constData(), O_WRONLY | O_NONBLOCK);
+            if (end >= 0)
+                ::close(end);
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    });
+    const auto join = qScopeGuard([&] {
+        done = true;
+        unblocker.join();
+    });
+    warnings = 0;
+    QElapsedTimer clock;
+    clock.start();
+    preferences.setCompactCards(true); // a new line: past the limit
+    preferences.setAppearance(Appearance::light);
+    QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(!preferences.lastWriteSucceeded());
+    QCOMPARE(warnings, 1);
+    QCOMPARE(preferences.appearance(), Appearance::light);
+    QCOMPARE(snapshot(dir.path()), before);
+    QCOMPARE(SettingsFile(
+                 QFile::decodeName(QFile::encodeName(
+                     obstacle == u"folder swapped"_s ? dir.filePath(u"moved/vesk.conf"_s) : path)))
+                 .state(),
+             SettingsFile::State::loaded);
+}
+
+// Another program that saves by renaming a new copy into place (as editors
+// and a second vesk do) never makes vesk refuse the file or drop a write.
+void tst_SettingsFile::keepsUpWithFilesReplacedMeanwhile()
+{
+    // Memory-backed where possible: the race needs writes faster than a disk.
+    const QString shm = u"/dev/shm"_s;
+    QTemporaryDir dir(QFileInfo(shm).isWritable() ? shm + u"/vesk-XXXXXX"_s : QString());
+    const QString path = dir.filePath(u"vesk.conf"_s);
+    QVERIFY(writeAll(path, "[General]\nappearance=Fosc\n"));
+    std::atomic<bool> stop = false;
+    std::atomic<bool> paced = false;
+    std::thread editor([&] {
+        const QString copy = dir.filePath(u"editor-copy"_s);
+        while (!stop) {
+            if (writeAll(copy, "[General]\nappearance=Fosc\n"))
+                (void)::rename(QFile::encodeName(copy).constData(),
+                               QFile::encodeName(path).constData());
+            if (paced)
+                std::this_thread::sleep_for(std::chrono::microseconds(500));
+        }
+    });
+    const auto join = qScopeGuard([&] {
+        stop = true;
+        editor.join();
+    });
+    for (int n = 0; n < 300; ++n) {
+        SettingsFile file(path);
+        QCOMPARE(file.state(), SettingsFile::State::loaded);
+    }
+    paced = true; // a write takes longer than a read
+    SettingsFile file(path);
+    for (int n = 0; n < 300; ++n)
+        QVERIFY2(file.setValue(QLatin1String("compactCards"), n % 2 == 0),
+                 qPrintable(file.problem()));
+}
+
+// A writer killed between making its temporary copy and renaming it leaves
+// the copy; the next write removes such copies once nobody can be making them.
+void tst_SettingsFile::removesWhatACrashedWriteLeft()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"vesk.conf"_s);
+    QVERIFY(writeAll(path, "[General]\n"));
+    const QStringList names{u"vesk.conf.0badc0de"_s, u"vesk.conf.1234abcd"_s, u"vesk.conf.notes"_s,
+                            u"vesk.conf.0badc0de1"_s, u"other.0badc0de"_s};
+    for (const QString &name : names)
+        QVERIFY(writeAll(dir.filePath(name), "[General]\nappearance=Clar\n"));
+    const auto age = [&](const QString &name) {
+        const timespec old[2]{{::time(nullptr) - 120, 0}, {::time(nullptr) - 120, 0}};
+        QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(dir.filePath(name)).constData(), old, 0),
+                 0);
+    };
+    age(u"vesk.conf.0badc0de"_s); // left by a crash two minutes ago
+    age(u"vesk.conf.notes"_s);
+    age(u"vesk.conf.0badc0de1"_s);
+    age(u"other.0badc0de"_s);
+    // vesk.conf.1234abcd is recent: another vesk may be about to rename it.
+
+    SettingsFile file(path);
+    QVERIFY(file.setValue(QLatin1String("appearance"), u"Fosc"_s));
+    QStringList expected = names.mid(1) << u"vesk.conf"_s;
+    expected.sort();
+    QCOMPARE(folderEntries(dir.path()), expected);
 }
 
 void tst_SettingsFile::failedWriteChangesNothing_data()

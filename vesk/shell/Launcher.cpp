@@ -88,12 +88,13 @@ int launch(int argc, char *argv[], const std::function<void(VeskApp &)> &shown,
     const bool platformDark = prepareApplication();
     reached("style, fonts, icon, catalogs");
 
-#ifdef Q_OS_MACOS
-    // The bundle's preferences domain, read and written by the platform.
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    SettingsFile store(settingsPath());
+#else
+    // The bundle's preferences domain on a Mac, the registry on Windows:
+    // read and written by the platform.
     QSettings settings;
     QSettingsStore store(settings);
-#else
-    SettingsFile store(settingsPath());
 #endif
     VeskApp vesk(store, platformDark);
     reached("application and main window"); // untranslated: a benchmark stage
