@@ -51,6 +51,17 @@ bool waitForPhase(DemoSession &session, ScanPhase phase)
     return true;
 }
 
+// The same for any condition that a step of the scan makes true.
+template <typename Condition> bool waitForProgress(DemoSession &session, Condition reached)
+{
+    QSignalSpy changed(&session, &DemoSession::progressChanged);
+    while (!reached()) {
+        if (!changed.wait(5000))
+            return false;
+    }
+    return true;
+}
+
 // Runs a scan with a 1 ms tick to its results.
 void scanToResults(DemoSession &session, bool preselect = true, QSet<QString> excluding = {})
 {
@@ -184,7 +195,7 @@ void tst_DemoSession::restartLeavesOneScan()
 {
     const auto session = demoSession();
     session->start(true, {}, 5ms);
-    QTRY_VERIFY(session->progress() >= 0.1);
+    QVERIFY(waitForProgress(*session, [&] { return session->progress() >= 0.1; }));
 
     QList<double> values;
     connect(session.get(), &DemoSession::progressChanged, this,
@@ -209,7 +220,7 @@ void tst_DemoSession::cancelStopsTheScan()
     const auto firstScan = session->lastScan();
 
     session->start(true, {}, 2ms);
-    QTRY_VERIFY(session->progress() > 0.0);
+    QVERIFY(waitForProgress(*session, [&] { return session->progress() > 0.0; }));
     session->cancel();
     QCOMPARE(session->phase(), ScanPhase::cancelled);
     QCOMPARE(session->progress(), 0.0);
@@ -249,7 +260,7 @@ void tst_DemoSession::observerOfTheLastStep()
             session->cancel();
     });
     session->start(true, {}, 1ms);
-    QTRY_VERIFY(acted);
+    QVERIFY(waitForProgress(*session, [&] { return acted; }));
     QTest::qWait(20);
     QCOMPARE(session->phase(), restart ? ScanPhase::scanning : ScanPhase::cancelled);
     QVERIFY(session->candidates().isEmpty());
@@ -461,7 +472,7 @@ void tst_DemoSession::sessionGoneDuringScan()
 {
     auto session = demoSession();
     session->start(true, {}, 1ms);
-    QTRY_VERIFY(session->progress() > 0.0);
+    QVERIFY(waitForProgress(*session, [&] { return session->progress() > 0.0; }));
     QList<QPointer<QObject>> owned;
     for (QObject *child : session->findChildren<QObject *>())
         owned << child;
