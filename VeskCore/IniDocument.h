@@ -38,7 +38,7 @@ struct IniRawValue
 class IniDocument
 {
 public:
-    static IniDocument parse(const QByteArray &bytes);
+    [[nodiscard]] static IniDocument parse(const QByteArray &bytes);
 
     const QByteArray &bytes() const { return m_bytes; }
 
@@ -46,18 +46,19 @@ public:
     // QString, a list, another type, or an invalid QVariant when there is
     // none (or "@Invalid()"). "@Rect(…)", "@Size(…)" and "@Point(…)", which
     // no preference reads, stay texts.
-    QVariant value(const QString &key) const;
+    [[nodiscard]] QVariant value(const QString &key) const;
 
     // The file with `key` of the General section set to `text`, which must
     // need no escaping; nothing when no edit keeps every other key as it is.
-    std::optional<QByteArray> withValue(const QString &key, QByteArrayView text) const;
+    [[nodiscard]] std::optional<QByteArray> withValue(const QString &key,
+                                                      QByteArrayView text) const;
 
     // Every key of every section ("Section/key", General's without a
     // prefix) with its value before typing, as the platform's reader sees it.
     const QMap<QString, IniRawValue> &entries() const { return m_entries; }
 
     // Whether `text` reads back as itself when written unquoted.
-    static bool needsNoEscaping(QByteArrayView text);
+    [[nodiscard]] static bool needsNoEscaping(QByteArrayView text);
 
 private:
     // A key of the General section and where its logical line lies in the

@@ -15,16 +15,16 @@ namespace vesk::SettingsReader {
 // nothing when the value is missing or of another kind.
 
 // A text.
-std::optional<QString> string(const QVariant &value);
+[[nodiscard]] std::optional<QString> string(const QVariant &value);
 
 // A strict Boolean: a real Boolean, or the texts "true" and "false" (an INI
 // file keeps every value as text). "no", "1" or "yes" are not Booleans.
-std::optional<bool> boolean(const QVariant &value);
+[[nodiscard]] std::optional<bool> boolean(const QVariant &value);
 
 // The platform's Boolean reading, as other tools write Booleans: a real
 // Boolean; a number, true unless zero; the texts "true"/"false", "yes"/"no"
 // (any letter case) and numbers written as text. Anything else reads false;
 // only a missing value yields nothing.
-std::optional<bool> platformBoolean(const QVariant &value);
+[[nodiscard]] std::optional<bool> platformBoolean(const QVariant &value);
 
 } // namespace vesk::SettingsReader
