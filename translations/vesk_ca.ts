@@ -36,10 +36,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Qt 6 (Core, Gui, Widgets, Svg, D-Bus)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Tipus de lletra</source>
         <translation type="unfinished"></translation>
     </message>
@@ -57,6 +53,10 @@
     </message>
     <message>
         <source>Identitat vectorial original. Tipus de lletra, icones i Qt (LGPL v3) subjectes a les seves llicències, els textos de les quals s’instal·len amb vesk. Prototip de desenvolupament sense signatura de distribució.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qt 6 (%1)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

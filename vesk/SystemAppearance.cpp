@@ -93,6 +93,15 @@ bool SystemAppearance::prefersDark() const
     return m_portalDark.value_or(m_platformDark);
 }
 
+bool SystemAppearance::asksThePortal()
+{
+#ifdef VESK_HAS_DBUS
+    return true;
+#else
+    return false;
+#endif
+}
+
 std::optional<bool> SystemAppearance::darkFromPortalValue(uint value)
 {
     switch (value) {

@@ -48,6 +48,9 @@ public:
     // nothing answers.
     bool prefersReducedMotion() const { return m_reducedMotion; }
 
+    // Whether this build asks the portal, over D-Bus.
+    static bool asksThePortal();
+
     // The portal's color-scheme value: 0 no preference, 1 dark, 2 light.
     static std::optional<bool> darkFromPortalValue(uint value);
 

@@ -4,6 +4,7 @@
 #include "TestApp.h"
 
 #include "DesignSystem/SegmentButton.h"
+#include "SystemAppearance.h"
 #include "settings/SettingsView.h"
 
 #include "DesignSystem/text/TextLabel.h"
@@ -199,6 +200,11 @@ void tst_Settings::unknownTabShowsAbout()
     QCOMPARE(view->tab(), QStringLiteral("Quant a"));
     QVERIFY(
         findByText<vesk::TextLabel>(view->currentPage(), QStringLiteral("Versió 0.1 · Fase 1")));
+    // Only the modules this build uses: no D-Bus where the portal is not asked.
+    const QString modules = vesk::SystemAppearance::asksThePortal()
+                                ? QStringLiteral("Qt 6 (Core, Gui, Widgets, Svg, D-Bus)")
+                                : QStringLiteral("Qt 6 (Core, Gui, Widgets, Svg)");
+    QVERIFY(findByText<vesk::TextLabel>(view->currentPage(), modules));
 }
 
 // A choice that cannot be stored still applies, and the window says, in

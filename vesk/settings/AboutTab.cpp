@@ -13,6 +13,7 @@
 #include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/text/TextLabel.h"
 #include "SettingsForm.h"
+#include "SystemAppearance.h"
 #include "VeskCore/Display.h"
 #include "VeskCore/Preferences.h"
 
@@ -55,8 +56,8 @@ AboutTab::AboutTab(QWidget *parent) : QWidget(parent)
     stack->addWidget(summary);
     stack->addWidget(new DetailLine(tr("Desenvolupament"), tr("Projecte vesk · Equip de vesk")));
     stack->addWidget(new DetailLine(tr("Tecnologia"), tr("C++20 · Qt Widgets · QPainter")));
-    stack->addWidget(
-        new DetailLine(tr("Dependències externes"), tr("Qt 6 (Core, Gui, Widgets, Svg, D-Bus)")));
+    stack->addWidget(new DetailLine(tr("Dependències externes"),
+                                    tr("Qt 6 (%1)").arg(qtModules().join(QStringLiteral(", ")))));
     stack->addWidget(
         new DetailLine(tr("Tipus de lletra"), tr("Inter i Quicksand · SIL Open Font License 1.1")));
     stack->addWidget(new DetailLine(tr("Icones"), tr("Phosphor Icons · llicència MIT")));
@@ -68,6 +69,16 @@ AboutTab::AboutTab(QWidget *parent) : QWidget(parent)
     licence->setWordWrap(true);
     stack->addWidget(licence);
     stack->addStretch(1);
+}
+
+QStringList AboutTab::qtModules()
+{
+    // untranslated: module names
+    QStringList modules{QStringLiteral("Core"), QStringLiteral("Gui"), QStringLiteral("Widgets"),
+                        QStringLiteral("Svg")};
+    if (SystemAppearance::asksThePortal())
+        modules << QStringLiteral("D-Bus"); // untranslated: a module name
+    return modules;
 }
 
 } // namespace vesk

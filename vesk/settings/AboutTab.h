@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
 namespace vesk {
@@ -14,6 +15,10 @@ class AboutTab : public QWidget
 
 public:
     explicit AboutTab(QWidget *parent = nullptr);
+
+    // The Qt modules this build links ("Core", …, "D-Bus" where it asks the
+    // desktop portal).
+    static QStringList qtModules();
 };
 
 } // namespace vesk
