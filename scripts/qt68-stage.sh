@@ -56,7 +56,7 @@ in_root -- sh -c 'qtpaths6 --qt-version; g++ --version | head -1'
 
 echo "== Qt 6.8: the whole suite, configured as off Debian =="
 fonts=/build/fonts
-in_root -- sh -c "mkdir -p $fonts && cp /usr/share/fonts/opentype/inter/Inter-Regular.otf \
+in_root -- sh -c "mkdir -p $fonts && cp -p /usr/share/fonts/opentype/inter/Inter-Regular.otf \
     /usr/share/fonts/opentype/inter/Inter-Medium.otf /usr/share/fonts/opentype/inter/Inter-SemiBold.otf \
     /usr/share/fonts/opentype/inter/Inter-Bold.otf /usr/share/fonts/truetype/quicksand/Quicksand-Bold.ttf $fonts/"
 in_root -- cmake -S /src -B /build/full -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -7,7 +7,8 @@ Usage: rename-font-family.py INPUT OUTPUT OLD NEW
 
 Every name record that starts with the family OLD (family, full and unique
 names, typographic family) starts with NEW instead; the PostScript names take
-NEW without spaces. Styles, outlines and the licence records are unchanged.
+NEW without spaces. Styles, outlines, the licence records and the font's
+timestamp are unchanged.
 """
 
 import sys
@@ -19,7 +20,9 @@ POSTSCRIPT_IDS = (3, 6, 20)
 
 
 def main(source, target, old, new):
-    font = TTFont(source)
+    # The source's timestamp stays, so that two builds of one commit embed
+    # the same bytes.
+    font = TTFont(source, recalcTimestamp=False)
     old_ps, new_ps = old.replace(" ", ""), new.replace(" ", "")
     renamed = 0
     for record in font["name"].names:
