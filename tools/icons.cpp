@@ -11,8 +11,8 @@
 //   vesk-icons --icns build/vesk.icns
 //   -> the macOS bundle's icon, PNGs from 16 to 1024 pixels
 
-#include "DesignSystem/AppIconEngine.h"
 #include "IcnsFile.h"
+#include "shell/AppIconEngine.h"
 
 #include <QBuffer>
 #include <QCommandLineParser>

@@ -3,7 +3,6 @@
 
 #include "TestApp.h"
 
-#include "DesignSystem/AppIconEngine.h"
 #include "DesignSystem/Card.h"
 #include "DesignSystem/Icons.h"
 #include "DesignSystem/MetricCard.h"
@@ -21,6 +20,7 @@
 #include "home/DonutChart.h"
 #include "home/TiltedMark.h"
 #include "performance/ActivityChart.h"
+#include "shell/AppIconEngine.h"
 #include "shell/Theme.h"
 #include "storage/Treemap.h"
 

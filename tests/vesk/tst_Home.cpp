@@ -5,10 +5,10 @@
 
 #include "DesignSystem/AdaptiveGrid.h"
 #include "DesignSystem/PrimaryButton.h"
-#include "DesignSystem/ResponsivePair.h"
 #include "VeskCore/DemoSession.h"
 #include "home/DonutChart.h"
 #include "home/HomeView.h"
+#include "home/ResponsivePair.h"
 #include "shell/MainWindow.h"
 #include "shell/RootView.h"
 

@@ -5,7 +5,7 @@
 
 #include "SystemAppearance.h"
 
-#include "DesignSystem/AppIconEngine.h"
+#include "shell/AppIconEngine.h"
 
 #include "VeskCore/DemoSession.h"
 #include "shell/MainWindow.h"

@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The vesk developers
 // SPDX-License-Identifier: LicenseRef-proprietary
 
-#include "DesignSystem/MetricCard.h"
+#include "MetricCard.h"
 
-#include "DesignSystem/GaugeBar.h"
-#include "DesignSystem/MintBars.h"
-#include "DesignSystem/SymbolView.h"
 #include "DesignSystem/accessibility/AccessibleFactory.h"
 #include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/text/TextLabel.h"
+#include "GaugeBar.h"
+#include "MintBars.h"
+#include "SymbolView.h"
 
 #include <QBoxLayout>
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "DesignSystem/Card.h"
+#include "Card.h"
 #include "DesignSystem/accessibility/AccessibleKind.h"
 
 #include <optional>

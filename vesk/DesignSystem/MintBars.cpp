@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The vesk developers
 // SPDX-License-Identifier: LicenseRef-proprietary
 
-#include "DesignSystem/MintBars.h"
+#include "MintBars.h"
 
-#include "DesignSystem/Palette.h"
 #include "DesignSystem/accessibility/AccessibleFactory.h"
+#include "Palette.h"
 
 #include <QPainter>
 

@@ -18,7 +18,6 @@
 #include "DesignSystem/SectionTitle.h"
 #include "DesignSystem/SymbolView.h"
 #include "DesignSystem/VeskMark.h"
-#include "DesignSystem/WashPanel.h"
 #include "DesignSystem/accessibility/Announcer.h"
 #include "DesignSystem/text/Fonts.h"
 #include "DesignSystem/text/TextLabel.h"
@@ -28,6 +27,7 @@
 #include "VeskCore/DemoSession.h"
 #include "VeskCore/Display.h"
 #include "VeskCore/NavigationState.h"
+#include "WashPanel.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

@@ -3,7 +3,7 @@
 
 #include "DonutChart.h"
 
-#include "home/DonutFigure.h"
+#include "DonutFigure.h"
 
 #include "DesignSystem/CachedPicture.h"
 #include "DesignSystem/DeviceRatio.h"

@@ -74,8 +74,7 @@ AboutTab::AboutTab(QWidget *parent) : QWidget(parent)
 QStringList AboutTab::qtModules()
 {
     // untranslated: module names
-    QStringList modules{QStringLiteral("Core"), QStringLiteral("Gui"), QStringLiteral("Widgets"),
-                        QStringLiteral("Svg")};
+    QStringList modules = QStringLiteral("Core Gui Widgets Svg").split(u' ');
     if (SystemAppearance::asksThePortal())
         modules << QStringLiteral("D-Bus"); // untranslated: a module name
     return modules;

@@ -3,10 +3,10 @@
 
 #include "Launcher.h"
 
-#include "DesignSystem/AppIconEngine.h"
-#include "DesignSystem/SharedPaletteStyle.h"
+#include "AppIconEngine.h"
 #include "DesignSystem/text/Fonts.h"
 #include "MainWindow.h"
+#include "SharedPaletteStyle.h"
 #include "SystemAppearance.h"
 #include "VeskApp.h"
 #include "VeskCore/QSettingsStore.h"

@@ -4,7 +4,7 @@
 #include "VeskApp.h"
 
 #include "AboutPanel.h"
-#include "DesignSystem/AppIconEngine.h"
+#include "AppIconEngine.h"
 #include "DesignSystem/accessibility/AccessibleFactory.h"
 #include "MainWindow.h"
 #include "VeskCore/DemoProvider.h"

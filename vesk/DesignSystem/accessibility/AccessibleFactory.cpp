@@ -1,20 +1,20 @@
 // SPDX-FileCopyrightText: 2026 The vesk developers
 // SPDX-License-Identifier: LicenseRef-proprietary
 
-#include "DesignSystem/accessibility/AccessibleFactory.h"
+#include "AccessibleFactory.h"
 
+#include "AccessibleButton.h"
+#include "AccessibleDecoration.h"
+#include "AccessibleGauge.h"
+#include "AccessibleGroup.h"
+#include "AccessibleKind.h"
+#include "AccessiblePicker.h"
+#include "AccessibleSeparator.h"
+#include "AccessibleText.h"
+#include "AccessibleWindow.h"
 #include "DesignSystem/GaugeBar.h"
 #include "DesignSystem/HorizontalRule.h"
 #include "DesignSystem/Picker.h"
-#include "DesignSystem/accessibility/AccessibleButton.h"
-#include "DesignSystem/accessibility/AccessibleDecoration.h"
-#include "DesignSystem/accessibility/AccessibleGauge.h"
-#include "DesignSystem/accessibility/AccessibleGroup.h"
-#include "DesignSystem/accessibility/AccessibleKind.h"
-#include "DesignSystem/accessibility/AccessiblePicker.h"
-#include "DesignSystem/accessibility/AccessibleSeparator.h"
-#include "DesignSystem/accessibility/AccessibleText.h"
-#include "DesignSystem/accessibility/AccessibleWindow.h"
 #include "DesignSystem/text/TextLabel.h"
 
 #include <QAbstractButton>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The vesk developers
 // SPDX-License-Identifier: LicenseRef-proprietary
 
-#include "DesignSystem/accessibility/AccessibleGroup.h"
+#include "AccessibleGroup.h"
 
-#include "DesignSystem/accessibility/AccessibleItemList.h"
-#include "DesignSystem/accessibility/AccessibleKind.h"
+#include "AccessibleItemList.h"
+#include "AccessibleKind.h"
 
 #include <QWidget>
 

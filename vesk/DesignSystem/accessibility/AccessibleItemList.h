@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "DesignSystem/accessibility/AccessiblePaintedText.h"
+#include "AccessiblePaintedText.h"
 
 #include <QAccessibleInterface>
 #include <QPointer>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The vesk developers
 // SPDX-License-Identifier: LicenseRef-proprietary
 
-#include "DesignSystem/accessibility/AccessiblePaintedText.h"
+#include "AccessiblePaintedText.h"
 
-#include "DesignSystem/accessibility/AccessibleKind.h"
+#include "AccessibleKind.h"
 
 namespace vesk {
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "DesignSystem/accessibility/AccessibleKind.h"
+#include "AccessibleKind.h"
 
 #include <QAccessibleInterface>
 #include <QList>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The vesk developers
 // SPDX-License-Identifier: LicenseRef-proprietary
 
-#include "DesignSystem/accessibility/AccessiblePicker.h"
+#include "AccessiblePicker.h"
 
 #include "DesignSystem/Picker.h"
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The vesk developers
 // SPDX-License-Identifier: LicenseRef-proprietary
 
-#include "DesignSystem/accessibility/AccessibleSeparator.h"
+#include "AccessibleSeparator.h"
 
 #include <QWidget>
 

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The vesk developers
 // SPDX-License-Identifier: LicenseRef-proprietary
 
-#include "DesignSystem/accessibility/AnnouncementArea.h"
+#include "AnnouncementArea.h"
 
-#include "DesignSystem/accessibility/AccessibleFactory.h"
-#include "DesignSystem/accessibility/Announcement.h"
+#include "AccessibleFactory.h"
+#include "Announcement.h"
 
 namespace vesk {
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The vesk developers
 // SPDX-License-Identifier: LicenseRef-proprietary
 
-#include "DesignSystem/accessibility/Announcer.h"
+#include "Announcer.h"
 
-#include "DesignSystem/accessibility/AnnouncementArea.h"
+#include "AnnouncementArea.h"
 
 #include <QAccessible>
 #include <QCoreApplication>

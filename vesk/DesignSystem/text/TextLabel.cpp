@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The vesk developers
 // SPDX-License-Identifier: LicenseRef-proprietary
 
-#include "DesignSystem/text/TextLabel.h"
+#include "TextLabel.h"
 
 #include "DesignSystem/accessibility/AccessibleFactory.h"
 

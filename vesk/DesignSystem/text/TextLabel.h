@@ -4,7 +4,7 @@
 #pragma once
 
 #include "DesignSystem/Palette.h"
-#include "DesignSystem/text/TextMeasure.h"
+#include "TextMeasure.h"
 
 #include <QFont>
 #include <QWidget>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The vesk developers
 // SPDX-License-Identifier: LicenseRef-proprietary
 
-#include "DesignSystem/text/TextMeasure.h"
+#include "TextMeasure.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

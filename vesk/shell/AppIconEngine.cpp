@@ -3,8 +3,8 @@
 
 #include "AppIconEngine.h"
 
-#include "DeviceRatio.h"
-#include "VeskMark.h"
+#include "DesignSystem/DeviceRatio.h"
+#include "DesignSystem/VeskMark.h"
 
 #include <QImage>
 #include <QPainter>

@@ -3,7 +3,7 @@
 
 #include "WashPanel.h"
 
-#include "Palette.h"
+#include "DesignSystem/Palette.h"
 
 #include <QPainter>
 
