@@ -51,43 +51,45 @@ QSize StageList::sizeHint() const
     return {400, count * line + qMax(0, count - 1) * rowSpacing};
 }
 
+QList<TextRun> StageList::textRuns() const
+{
+    const qreal line = qMax<qreal>(symbolSize, QFontMetricsF(nameFont()).height());
+    const QFont statusFont = Fonts::ui(m_statusPixels);
+    const QFontMetricsF status(statusFont);
+    QList<TextRun> runs;
+    for (qsizetype i = 0; i < m_rows.size(); ++i) {
+        const qreal y = qreal(i) * (line + rowSpacing);
+        const qreal statusWidth = status.horizontalAdvance(m_rows.at(i).status);
+        runs << TextRun{.text = m_rows.at(i).name,
+                        .rect = QRectF(symbolSize + symbolGap, y,
+                                       width() - symbolSize - symbolGap - statusWidth, line),
+                        .font = nameFont()}
+             << TextRun{.text = m_rows.at(i).status,
+                        .rect = QRectF(width() - statusWidth, y, statusWidth, line),
+                        .font = statusFont,
+                        .role = Palette::Role::secondary,
+                        .alignment = Qt::AlignRight | Qt::AlignVCenter};
+    }
+    return runs;
+}
+
 QList<AccessibleKind::PaintedText> StageList::paintedTexts() const
 {
-    const int line = qMax(symbolSize, QFontMetrics(nameFont()).height());
-    const QFontMetrics status(Fonts::ui(m_statusPixels));
-    QList<PaintedText> texts;
-    for (qsizetype i = 0; i < m_rows.size(); ++i) {
-        const int y = int(i) * (line + rowSpacing);
-        const int statusWidth = status.horizontalAdvance(m_rows.at(i).status);
-        texts << PaintedText{m_rows.at(i).name,
-                             QRect(symbolSize + symbolGap, y,
-                                   width() - symbolSize - symbolGap - statusWidth, line)}
-              << PaintedText{m_rows.at(i).status,
-                             QRect(width() - statusWidth, y, statusWidth, line)};
-    }
-    return texts;
+    return TextRun::heardTexts(textRuns());
 }
 
 void StageList::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QFont statusFont = Fonts::ui(m_statusPixels);
     const qreal line = qMax<qreal>(symbolSize, QFontMetricsF(nameFont()).height());
-    qreal y = 0;
-    for (const Row &row : std::as_const(m_rows)) {
+    for (qsizetype i = 0; i < m_rows.size(); ++i) {
+        const qreal y = qreal(i) * (line + rowSpacing);
         Icons::paint(painter, QRectF(0, y + (line - symbolSize) / 2, symbolSize, symbolSize),
-                     row.symbol, Palette::color(row.symbolRole));
-        painter.setPen(Palette::ink());
-        painter.setFont(nameFont());
-        painter.drawText(QRectF(symbolSize + symbolGap, y, width(), line),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight, row.name);
-        painter.setPen(Palette::secondary());
-        painter.setFont(statusFont);
-        painter.drawText(QRectF(0, y, width(), line),
-                         Qt::AlignRight | Qt::AlignVCenter | Qt::TextForceLeftToRight, row.status);
-        y += line + rowSpacing;
+                     m_rows.at(i).symbol, Palette::color(m_rows.at(i).symbolRole));
     }
+    for (const TextRun &run : textRuns())
+        run.paint(painter);
 }
 
 } // namespace vesk

@@ -6,6 +6,7 @@
 #include "DesignSystem/Palette.h"
 
 #include "DesignSystem/accessibility/AccessibleKind.h"
+#include "DesignSystem/text/TextRun.h"
 
 #include <QWidget>
 
@@ -43,6 +44,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Each row's name and status, as painted and as read.
+    QList<TextRun> textRuns() const;
+
     int m_statusPixels;
     QList<Row> m_rows;
 };

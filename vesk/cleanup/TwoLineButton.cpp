@@ -49,36 +49,35 @@ QSize TwoLineButton::minimumSizeHint() const
     return {60, sizeHint().height()};
 }
 
-QRectF TwoLineButton::detailRect() const
+QList<TextRun> TwoLineButton::textRuns() const
 {
     const QFontMetrics title(titleFont());
     const QFontMetrics detail(detailFont());
     const qreal top = (height() - title.height() - lineGap - detail.height()) / 2.0;
-    return {0, top + title.height() + lineGap, qreal(width()), qreal(detail.height())};
+    const QRectF lower(0, top + title.height() + lineGap, width(), detail.height());
+    return {{.text = text(),
+             .rect = QRectF(0, top, width(), title.height()),
+             .font = titleFont(),
+             .elide = Qt::ElideRight,
+             .heard = false},
+            {.text = m_detail,
+             .rect = lower,
+             .font = detailFont(),
+             .role = Palette::Role::secondary,
+             .elide = Qt::ElideRight}};
 }
 
 QList<AccessibleKind::PaintedText> TwoLineButton::paintedTexts() const
 {
-    return {{m_detail, detailRect().toAlignedRect()}};
+    return TextRun::heardTexts(textRuns());
 }
 
 void TwoLineButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QFontMetrics title(titleFont());
-    const QFontMetrics detail(detailFont());
-    const QRectF lower = detailRect();
-    const qreal top = lower.top() - lineGap - title.height();
     painter.setOpacity(isDown() ? 0.7 : 1.0);
-    painter.setFont(titleFont());
-    painter.setPen(Palette::ink());
-    painter.drawText(QRectF(0, top, width(), title.height()),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight,
-                     title.elidedText(text(), Qt::ElideRight, width()));
-    painter.setFont(detailFont());
-    painter.setPen(Palette::secondary());
-    painter.drawText(lower, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight,
-                     detail.elidedText(m_detail, Qt::ElideRight, width()));
+    for (const TextRun &run : textRuns())
+        run.paint(painter);
     FocusRing::paintIfVisible(painter, *this, QRectF(rect()), 6);
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "DesignSystem/accessibility/AccessibleKind.h"
+#include "DesignSystem/text/TextRun.h"
 
 #include <QAbstractButton>
 
@@ -31,7 +32,8 @@ protected:
 
 private:
     // Where the detail line is drawn.
-    QRectF detailRect() const;
+    // The title (its name) over the detail, as painted and as read.
+    QList<TextRun> textRuns() const;
 
     QString m_detail;
     mutable QSize m_sizeHint; // measuring shapes both lines: once is enough

@@ -58,40 +58,45 @@ QRectF DiskLegend::rowRect(qsizetype index) const
     return {0, top + index * (line + rowSpacing), qreal(width()), line};
 }
 
+QList<TextRun> DiskLegend::textRuns() const
+{
+    const QFontMetricsF metrics(legendFont());
+    QList<TextRun> runs;
+    for (qsizetype i = 0; i < m_categories.size(); ++i) {
+        const QRectF line = rowRect(i);
+        const QString size = figure(m_categories.at(i));
+        const qreal sizeWidth = metrics.horizontalAdvance(size);
+        runs << TextRun{.text = m_categories.at(i).name,
+                        .rect = line.adjusted(swatch + gap, 0, -sizeWidth, 0),
+                        .font = legendFont(),
+                        .role = Palette::Role::secondary}
+             << TextRun{.text = size,
+                        .rect = line.adjusted(line.width() - sizeWidth, 0, 0, 0),
+                        .font = legendFont(),
+                        .role = Palette::Role::secondary,
+                        .alignment = Qt::AlignRight | Qt::AlignVCenter};
+    }
+    return runs;
+}
+
 QList<AccessibleKind::PaintedText> DiskLegend::paintedTexts() const
 {
-    const QFontMetrics metrics(legendFont());
-    QList<PaintedText> texts;
-    for (qsizetype i = 0; i < m_categories.size(); ++i) {
-        const QRect line = rowRect(i).toAlignedRect();
-        const QString size = figure(m_categories.at(i));
-        const int sizeWidth = metrics.horizontalAdvance(size);
-        texts << PaintedText{m_categories.at(i).name, line.adjusted(swatch + gap, 0, -sizeWidth, 0)}
-              << PaintedText{size, line.adjusted(line.width() - sizeWidth, 0, 0, 0)};
-    }
-    return texts;
+    return TextRun::heardTexts(textRuns());
 }
 
 void DiskLegend::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setFont(legendFont());
-    const QFontMetricsF metrics(legendFont());
     const QList<QColor> colours = Palette::colors();
-    const QColor text = Palette::secondary();
+    painter.setPen(Qt::NoPen);
     for (qsizetype i = 0; i < m_categories.size() && i < colours.size(); ++i) {
         const QRectF line = rowRect(i);
-        painter.setPen(Qt::NoPen);
         painter.setBrush(colours.at(i));
         painter.drawRoundedRect(QRectF(0, line.center().y() - swatch / 2.0, swatch, swatch), 2, 2);
-        painter.setPen(text);
-        painter.drawText(line.adjusted(swatch + gap, 0, 0, 0),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight,
-                         m_categories.at(i).name);
-        painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter | Qt::TextForceLeftToRight,
-                         figure(m_categories.at(i)));
     }
+    for (const TextRun &run : textRuns())
+        run.paint(painter);
 }
 
 } // namespace vesk

@@ -6,6 +6,7 @@
 #include "VeskCore/Models.h"
 
 #include "DesignSystem/accessibility/AccessibleKind.h"
+#include "DesignSystem/text/TextRun.h"
 
 #include <QWidget>
 
@@ -35,6 +36,8 @@ public:
 private:
     // Where row `index` sits.
     QRectF rowRect(qsizetype index) const;
+    // Each row's name and figure, as painted and as read.
+    QList<TextRun> textRuns() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -38,21 +38,29 @@ QSize RecommendationRow::sizeHint() const
     return {tileWidth + spacing + textWidth + spacing + 10, tileHeight};
 }
 
-std::pair<QRectF, QRectF> RecommendationRow::textRects() const
+QList<TextRun> RecommendationRow::textRuns() const
 {
     const qreal x = tileWidth + spacing;
     const qreal chevron = 9;
     const qreal textWidth = width() - x - spacing - chevron;
-    const qreal titleHeight = QFontMetricsF(Fonts::ui(12, QFont::Medium)).height();
-    const qreal subtitleHeight = QFontMetricsF(Fonts::ui(10)).height();
+    const QFont titleFont = Fonts::ui(12, QFont::Medium);
+    const QFont subtitleFont = Fonts::ui(10);
+    const qreal titleHeight = QFontMetricsF(titleFont).height();
+    const qreal subtitleHeight = QFontMetricsF(subtitleFont).height();
     const qreal top = (height() - titleHeight - 5 - subtitleHeight) / 2;
-    return {QRectF(x, top, textWidth, titleHeight),
-            QRectF(x, top + titleHeight + 5, textWidth, subtitleHeight)};
+    return {{.text = text(),
+             .rect = QRectF(x, top, textWidth, titleHeight),
+             .font = titleFont,
+             .heard = false},
+            {.text = m_subtitle,
+             .rect = QRectF(x, top + titleHeight + 5, textWidth, subtitleHeight),
+             .font = subtitleFont,
+             .role = Palette::Role::secondary}};
 }
 
 QList<AccessibleKind::PaintedText> RecommendationRow::paintedTexts() const
 {
-    return {{m_subtitle, textRects().second.toAlignedRect()}};
+    return TextRun::heardTexts(textRuns());
 }
 
 void RecommendationRow::paintEvent(QPaintEvent *)
@@ -68,15 +76,8 @@ void RecommendationRow::paintEvent(QPaintEvent *)
     painter.drawRoundedRect(tile, 9, 9);
     Icons::paint(painter, tile.adjusted(8, 9, -8, -9), m_symbol, Palette::accent());
 
-    const auto [titleRect, subtitleRect] = textRects();
-    painter.setFont(Fonts::ui(12, QFont::Medium));
-    painter.setPen(Palette::ink());
-    painter.drawText(titleRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight,
-                     text());
-    painter.setFont(Fonts::ui(10));
-    painter.setPen(Palette::secondary());
-    painter.drawText(subtitleRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight,
-                     m_subtitle);
+    for (const TextRun &run : textRuns())
+        run.paint(painter);
     const qreal chevron = 9;
     Icons::paint(painter, QRectF(width() - chevron, (height() - chevron) / 2, chevron, chevron),
                  "chevron.right"_symbol, Palette::secondary());

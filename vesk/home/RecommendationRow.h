@@ -4,6 +4,7 @@
 #pragma once
 
 #include "DesignSystem/accessibility/AccessibleKind.h"
+#include "DesignSystem/text/TextRun.h"
 
 #include <QAbstractButton>
 
@@ -31,7 +32,8 @@ protected:
 
 private:
     // Where the title and the subtitle are drawn.
-    std::pair<QRectF, QRectF> textRects() const;
+    // The title (its name) over the subtitle, as painted and as read.
+    QList<TextRun> textRuns() const;
     QString m_symbol;
     QString m_subtitle;
 };

@@ -117,25 +117,39 @@ std::pair<QRectF, QString> ActivityChart::readout() const
     return {};
 }
 
-QList<AccessibleKind::PaintedText> ActivityChart::paintedTexts() const
+QList<TextRun> ActivityChart::textRuns() const
 {
     const QRectF plot = plotArea();
-    QList<PaintedText> texts;
-    const auto [bubble, readoutText] = readout();
-    if (!readoutText.isEmpty())
-        texts << PaintedText{readoutText, bubble.toAlignedRect()};
+    QList<TextRun> runs;
+    if (const auto [bubble, text] = readout(); !text.isEmpty())
+        runs << TextRun{.text = text,
+                        .rect = bubble,
+                        .font = Fonts::ui(11, QFont::DemiBold),
+                        .alignment = Qt::AlignCenter};
     const QStringList values = valueAxisLabels(m_metric);
     for (int step = int(values.size()) - 1; step >= 0; --step) {
         const double y = plot.bottom() - plot.height() * step / 4.0;
-        texts << PaintedText{values.at(step), valueLabelRect(y).toAlignedRect()};
+        runs << TextRun{.text = values.at(step),
+                        .rect = valueLabelRect(y),
+                        .font = Fonts::ui(10),
+                        .role = Palette::Role::secondary,
+                        .alignment = Qt::AlignRight | Qt::AlignVCenter};
     }
     for (const PerformancePoint &point : std::as_const(m_samples)) {
         if (point.id % 4 == 0)
-            texts << PaintedText{
-                ActivitySeries::axisLabel(point.id),
-                QRect(int(pointFor(point).x()) - 30, int(plot.bottom()) + 4, 60, labelHeight - 4)};
+            runs << TextRun{
+                .text = ActivitySeries::axisLabel(point.id),
+                .rect = QRectF(pointFor(point).x() - 30, plot.bottom() + 4, 60, labelHeight - 4),
+                .font = Fonts::ui(10),
+                .role = Palette::Role::secondary,
+                .alignment = Qt::AlignHCenter | Qt::AlignTop};
     }
-    return texts;
+    return runs;
+}
+
+QList<AccessibleKind::PaintedText> ActivityChart::paintedTexts() const
+{
+    return TextRun::heardTexts(textRuns());
 }
 
 QList<AccessibleKind::PaintedText> ActivityChart::items() const
@@ -196,34 +210,28 @@ void ActivityChart::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF plot = plotArea();
-    const QColor secondary = Palette::secondary();
-    painter.setFont(Fonts::ui(10));
-
-    // y axis: five steps over the fixed domain.
-    const QStringList valueLabels = valueAxisLabels(m_metric);
+    // The grid: five steps over the fixed domain, a line every fourth sample.
+    painter.setPen(QPen(Palette::color(Palette::Role::secondary, 0.12), 1));
     for (int step = 0; step <= 4; ++step) {
         const double y = plot.bottom() - plot.height() * step / 4.0;
-        painter.setPen(QPen(Palette::color(Palette::Role::secondary, 0.12), 1));
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-        painter.setPen(secondary);
-        painter.drawText(valueLabelRect(y),
-                         Qt::AlignRight | Qt::AlignVCenter | Qt::TextForceLeftToRight,
-                         valueLabels.at(step));
     }
-    // x axis: every fourth sample id.
     for (const PerformancePoint &point : std::as_const(m_samples)) {
-        if (point.id % 4 != 0)
-            continue;
-        const QPointF at = pointFor(point);
-        painter.setPen(QPen(Palette::color(Palette::Role::secondary, 0.12), 1));
-        painter.drawLine(QPointF(at.x(), plot.top()), QPointF(at.x(), plot.bottom()));
-        painter.setPen(secondary);
-        painter.drawText(QRectF(at.x() - 30, plot.bottom() + 4, 60, labelHeight - 4),
-                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextForceLeftToRight,
-                         ActivitySeries::axisLabel(point.id));
+        if (point.id % 4 == 0) {
+            const qreal x = pointFor(point).x();
+            painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+        }
     }
-    if (m_samples.isEmpty())
-        return;
+    if (!m_samples.isEmpty())
+        paintSeries(painter);
+    for (const TextRun &run : textRuns())
+        run.paint(painter);
+    FocusRing::paintIfVisible(painter, *this, QRectF(rect()), 6);
+}
+
+void ActivityChart::paintSeries(QPainter &painter) const
+{
+    const QRectF plot = plotArea();
 
     QList<QPointF> points;
     for (const PerformancePoint &point : std::as_const(m_samples))
@@ -252,11 +260,7 @@ void ActivityChart::paintEvent(QPaintEvent *)
         painter.setPen(Qt::NoPen);
         painter.setBrush(Palette::wash());
         painter.drawRoundedRect(bubble, 5, 5);
-        painter.setPen(Palette::ink());
-        painter.setFont(Fonts::ui(11, QFont::DemiBold));
-        painter.drawText(bubble, Qt::AlignCenter | Qt::TextForceLeftToRight, text);
     }
-    FocusRing::paintIfVisible(painter, *this, QRectF(rect()), 6);
 }
 
 void ActivityChart::selectAt(qreal x)

@@ -6,6 +6,7 @@
 #include "VeskCore/Models.h"
 
 #include "DesignSystem/accessibility/AccessibleKind.h"
+#include "DesignSystem/text/TextRun.h"
 
 #include <QWidget>
 
@@ -60,6 +61,8 @@ protected:
 
 private:
     QRectF plotArea() const;
+    // The line, its fill and the inspector's rule and bubble.
+    void paintSeries(QPainter &painter) const;
     static QRectF valueLabelRect(qreal y);
     QPointF pointFor(const PerformancePoint &point) const;
     void selectAt(qreal x);
@@ -67,6 +70,9 @@ private:
     QString sampleText(const PerformancePoint &point) const;
     // Where the inspector's readout is drawn, with its text.
     std::pair<QRectF, QString> readout() const;
+    // The readout, then the value axis from the top, then the time axis:
+    // as painted and in reading order.
+    QList<TextRun> textRuns() const;
 
     QList<PerformancePoint> m_samples;
     QString m_metric;

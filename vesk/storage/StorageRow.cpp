@@ -79,20 +79,45 @@ StorageRow::Placement StorageRow::placement() const
     return at;
 }
 
-QList<AccessibleKind::PaintedText> StorageRow::paintedTexts() const
+QList<TextRun> StorageRow::textRuns() const
 {
     const Placement at = placement();
-    QList<PaintedText> texts;
-    // In reading order: the line under the title, then the trailing texts.
-    if (!m_compact && !m_content.subtitle.isEmpty())
-        texts << PaintedText{m_content.subtitle, at.subtitle.toAlignedRect()};
-    if (m_compact && !m_content.trailingNote.isEmpty())
-        texts << PaintedText{m_content.trailingNote, at.trailingNote.toAlignedRect()};
-    if (!m_content.trailing.isEmpty())
-        texts << PaintedText{m_content.trailing, at.trailing.toAlignedRect()};
-    if (!m_compact && !m_content.trailingNote.isEmpty())
-        texts << PaintedText{m_content.trailingNote, at.trailingNote.toAlignedRect()};
-    return texts;
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+    const QFont large = m_compact ? Fonts::ui(12) : Fonts::ui(13, QFont::Medium);
+    const QFont small = m_compact ? Fonts::ui(12) : Fonts::ui(10);
+    const TextRun title{.text = m_content.title,
+                        .rect = at.title,
+                        .font = large,
+                        .alignment = left,
+                        .elide = Qt::ElideRight,
+                        .heard = false};
+    const TextRun trailing{.text = m_content.trailing,
+                           .rect = at.trailing,
+                           .font = large,
+                           .alignment = right,
+                           .heard = !m_content.trailing.isEmpty()};
+    const TextRun trailingNote{.text = m_content.trailingNote,
+                               .rect = at.trailingNote,
+                               .font = small,
+                               .role = Palette::Role::secondary,
+                               .alignment = right,
+                               .heard = !m_content.trailingNote.isEmpty()};
+    if (m_compact)
+        return {title, trailingNote, trailing};
+    const TextRun subtitle{.text = m_content.subtitle,
+                           .rect = at.subtitle,
+                           .font = small,
+                           .role = Palette::Role::secondary,
+                           .alignment = left,
+                           .elide = Qt::ElideMiddle,
+                           .heard = !m_content.subtitle.isEmpty()};
+    return {title, subtitle, trailing, trailingNote};
+}
+
+QList<AccessibleKind::PaintedText> StorageRow::paintedTexts() const
+{
+    return TextRun::heardTexts(textRuns());
 }
 
 void StorageRow::paintEvent(QPaintEvent *)
@@ -101,48 +126,15 @@ void StorageRow::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setOpacity(isDown() ? 0.7 : 1.0);
     const QRectF area(rect());
-    const QColor ink = Palette::ink();
-    const QColor secondary = Palette::secondary();
-    const Placement at = placement();
-    const auto draw = [&painter](const QRectF &box, Qt::Alignment side, const QString &text) {
-        painter.drawText(box, side | Qt::AlignVCenter | Qt::TextForceLeftToRight, text);
-    };
-
     Icons::paint(
         painter,
         QRectF(area.right() - chevron, area.center().y() - chevron / 2.0, chevron, chevron),
-        "chevron.right"_symbol, m_compact ? ink : secondary);
-
-    if (m_compact) {
-        const QFont font = Fonts::ui(12);
-        painter.setFont(font);
-        Icons::paint(painter, QRectF(0, area.center().y() - 7, 14, 14), m_content.symbol,
-                     Palette::accent());
-        painter.setPen(ink);
-        draw(at.trailing, Qt::AlignRight, m_content.trailing);
-        painter.setPen(secondary);
-        draw(at.trailingNote, Qt::AlignRight, m_content.trailingNote);
-        painter.setPen(ink);
-        draw(at.title, Qt::AlignLeft,
-             QFontMetricsF(font).elidedText(m_content.title, Qt::ElideRight, at.title.width()));
-    } else {
-        const QFont title = Fonts::ui(13, QFont::Medium);
-        const QFont small = Fonts::ui(10);
-        Icons::paint(painter, QRectF(6, area.center().y() - 10, 20, 20), m_content.symbol,
-                     Palette::accent());
-        painter.setFont(title);
-        painter.setPen(ink);
-        draw(at.trailing, Qt::AlignRight, m_content.trailing);
-        draw(at.title, Qt::AlignLeft,
-             QFontMetricsF(title).elidedText(m_content.title, Qt::ElideRight, at.title.width()));
-        painter.setFont(small);
-        painter.setPen(secondary);
-        draw(at.trailingNote, Qt::AlignRight, m_content.trailingNote);
-        draw(at.subtitle, Qt::AlignLeft,
-             QFontMetricsF(small).elidedText(m_content.subtitle, Qt::ElideMiddle,
-                                             at.subtitle.width()));
-    }
-
+        "chevron.right"_symbol, m_compact ? Palette::ink() : Palette::secondary());
+    const QRectF symbol = m_compact ? QRectF(0, area.center().y() - 7, 14, 14)
+                                    : QRectF(6, area.center().y() - 10, 20, 20);
+    Icons::paint(painter, symbol, m_content.symbol, Palette::accent());
+    for (const TextRun &run : textRuns())
+        run.paint(painter);
     FocusRing::paintIfVisible(painter, *this, area, 6);
 }
 

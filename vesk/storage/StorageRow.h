@@ -4,6 +4,7 @@
 #pragma once
 
 #include "DesignSystem/accessibility/AccessibleKind.h"
+#include "DesignSystem/text/TextRun.h"
 
 #include <QAbstractButton>
 #include <QRectF>
@@ -50,6 +51,9 @@ private:
         QRectF trailingNote;
     };
     Placement placement() const;
+    // The title (its name) and the texts around it, as painted and in
+    // reading order.
+    QList<TextRun> textRuns() const;
 
     Content m_content;
     bool m_compact;
