@@ -23,6 +23,15 @@ build=$cache/build-qt68
 jobs=$(nproc)
 mkdir -p "$cache" "$build"
 
+# bubblewrap needs to make mount namespaces, which a plain chroot and a
+# container without them (no CAP_SYS_ADMIN, user namespaces off) refuse.
+if ! bwrap_error=$(bwrap --dev-bind / / true 2>&1); then
+    echo "The Qt 6.8 stage cannot run here: bubblewrap cannot make a mount namespace" >&2
+    echo "($bwrap_error). Run the test command on a host or a VM, or in a container" >&2
+    echo "started with --privileged (or --cap-add SYS_ADMIN and no seccomp filter)." >&2
+    exit 1
+fi
+
 if [ ! -e "$rootfs/.vesk-complete" ]; then
     echo "Making a Debian 13 root in $rootfs (once)"
     rm -rf "$rootfs.partial"
